@@ -1,0 +1,29 @@
+# Shared by ./run, ./test and .ci/run: install the Debian packages when missing, then build.
+set -euo pipefail
+
+ZN_TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+ZN_PACKAGES=(qt6-base-dev qt6-webengine-dev qt6-multimedia-dev qt6-tools-dev
+    libjpeg62-turbo-dev libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
+    cmake ninja-build g++ xvfb xauth)
+
+zn_as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+zn_install() {
+    local missing=()
+    for p in "${ZN_PACKAGES[@]}" "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Instaluji balíčky / installing packages: ${missing[*]}"
+    zn_as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    zn_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# zn_build BUILD_DIR [cmake options...]
+zn_build() {
+    local dir=$1; shift
+    cmake -S "$ZN_TOP" -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)"
+}
