@@ -1,0 +1,58 @@
+// Typing conveniences of the text control and the completing combo box.
+#include "editor/Completion.h"
+
+#include "structure/TextCase.h"
+
+namespace zn::editor {
+
+void TypeIntoControl(THTMLRichEdit& edit, std::string_view text) {
+    if (text == "<" && edit.AutoComplete) {
+        edit.InsertText("<>");
+        edit.Model().SetCaret(edit.Model().SelStart() - 1);
+        return;
+    }
+    edit.Model().Type(text);
+}
+
+void ContinueList(THTMLRichEdit& edit, bool upperCaseTags) {
+    TextModel& model = edit.Model();
+    const Position line = model.LineFromPosition(model.SelStart());
+    if (line == 0) {
+        return;
+    }
+    const Position start = model.LineStart(line - 1);
+    const std::string above =
+        structure::AsciiCase(model.GetText(start, model.LineEnd(line - 1) - start), true);
+    auto indentOf = [&](std::initializer_list<const char*> marks) -> std::optional<std::size_t> {
+        for (const char* mark : marks) {
+            const std::size_t at = above.find(mark);
+            if (at != std::string::npos) {
+                return at;
+            }
+        }
+        return std::nullopt;
+    };
+    if (const auto indent = indentOf({"<LI>", "<OL>", "<UL>"})) {
+        edit.InsertText(std::string(*indent, ' ') + structure::TagCase("<LI>", upperCaseTags));
+    } else if (const auto indent = indentOf({"<DT>", "<DL>"})) {
+        edit.InsertText(std::string(*indent, ' ') + structure::TagCase("<DT><DD>", upperCaseTags));
+    }
+}
+
+std::optional<std::string> ComboCompletion(std::string_view typed,
+                                           const std::vector<std::string>& items,
+                                           std::size_t minLength, bool lastKeyDeleted) {
+    if (lastKeyDeleted || typed.size() < minLength || items.empty()) {
+        return std::nullopt;
+    }
+    const std::string wanted = structure::AsciiCase(typed, true);
+    for (const std::string& item : items) {
+        if (item.size() >= typed.size() &&
+            structure::AsciiCase(std::string_view(item).substr(0, typed.size()), true) == wanted) {
+            return item.substr(typed.size());
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace zn::editor

@@ -1,0 +1,449 @@
+// Editing operations of the text model and the notifications they raise.
+#include "editor/TextModel.h"
+
+#include "editor/LineEnds.h"
+
+#include <algorithm>
+
+namespace zn::editor {
+namespace {
+
+enum class CharClass { Word, Blank, Break, Other };
+
+bool IsWindows1250Letter(unsigned char c) {
+    if (c >= 0xC0) {
+        return c != 0xD7 && c != 0xF7; // × and ÷
+    }
+    switch (c) {
+    case 0x8A:
+    case 0x8C:
+    case 0x8D:
+    case 0x8E:
+    case 0x8F:
+    case 0x9A:
+    case 0x9C:
+    case 0x9D:
+    case 0x9E:
+    case 0x9F:
+    case 0xA3:
+    case 0xA5:
+    case 0xAA:
+    case 0xAF:
+    case 0xB3:
+    case 0xB9:
+    case 0xBA:
+    case 0xBC:
+    case 0xBE:
+    case 0xBF:
+        return true;
+    default:
+        return false;
+    }
+}
+
+CharClass ClassOf(char ch) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c == ' ' || c == '\t') {
+        return CharClass::Blank;
+    }
+    if (c == '\r' || c == '\n') {
+        return CharClass::Break;
+    }
+    if ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' ||
+        IsWindows1250Letter(c)) {
+        return CharClass::Word;
+    }
+    return CharClass::Other;
+}
+
+Position CountLineFeeds(std::string_view text) {
+    return static_cast<Position>(std::count(text.begin(), text.end(), '\n'));
+}
+
+/// Where a position moves when [pos, pos + len) is replaced by `inserted` characters.
+Position MapPosition(Position p, Position pos, Position len, Position inserted) {
+    if (p <= pos) {
+        return p;
+    }
+    if (p >= pos + len) {
+        return p - len + inserted;
+    }
+    return pos + inserted;
+}
+
+} // namespace
+
+void TextModel::Load(std::string_view bytes) {
+    const TextChange change{0, Length(), 0, 0, LineCount() - 1, 0};
+    std::string text = NormalizeLineEnds(bytes);
+    store_.Assign(text);
+    TextChange loaded = change;
+    loaded.insertedLength = Length();
+    loaded.linesAdded = LineCount() - 1;
+    undo_.Clear();
+    modified_ = false;
+    sel_ = {};
+    stickyColumn_ = -1;
+    insertionColor_ = ColorKind::Text;
+    NotifyText(loaded);
+    NotifySelection();
+}
+
+Position TextModel::Snap(Position pos, bool forward) const {
+    pos = std::clamp<Position>(pos, 0, Length());
+    if (pos > 0 && pos < Length() && CharAt(pos - 1) == '\r' && CharAt(pos) == '\n') {
+        return forward ? pos + 1 : pos - 1;
+    }
+    return pos;
+}
+
+void TextModel::SetSelection(Position anchor, Position caret) {
+    ChangeSelection({Snap(anchor), Snap(caret)});
+}
+
+void TextModel::ChangeSelection(const Selection& sel, bool keepSticky) {
+    if (!keepSticky) {
+        stickyColumn_ = -1;
+    }
+    if (sel == sel_) {
+        return;
+    }
+    undo_.BreakCoalescing();
+    sel_ = sel;
+    UpdateInsertionColor();
+    NotifySelection();
+}
+
+void TextModel::UpdateInsertionColor() {
+    // As in a rich-edit control: text typed at a caret takes the colour of the character before
+    // it; text typed over a selection takes the colour of the first selected character.
+    if (sel_.Empty()) {
+        insertionColor_ = sel_.caret > 0 ? ColorAt(sel_.caret - 1) : ColorKind::Text;
+    } else {
+        insertionColor_ = ColorAt(sel_.Start());
+    }
+}
+
+void TextModel::ApplyReplacement(Position pos, std::string_view removed, std::string_view text,
+                                 ColorKind color, const Selection* after) {
+    const auto len = static_cast<Position>(removed.size());
+    TextChange change;
+    change.position = pos;
+    change.removedLength = len;
+    change.insertedLength = static_cast<Position>(text.size());
+    change.firstLine = LineFromPosition(pos);
+    change.linesRemoved = CountLineFeeds(removed);
+    change.linesAdded = CountLineFeeds(text);
+
+    store_.Erase(pos, len);
+    store_.Insert(pos, text, static_cast<std::uint8_t>(color));
+    modified_ = true;
+
+    const Selection old = sel_;
+    if (after != nullptr) {
+        sel_ = {Snap(after->anchor), Snap(after->caret)};
+    } else {
+        sel_ = {MapPosition(old.anchor, pos, len, change.insertedLength),
+                MapPosition(old.caret, pos, len, change.insertedLength)};
+    }
+    UpdateInsertionColor();
+    NotifyText(change);
+    if (sel_ != old) {
+        NotifySelection();
+    }
+}
+
+void TextModel::RecordAndApply(Position pos, Position len, std::string_view text, Selection after,
+                               Coalesce coalesce) {
+    if (len == 0 && text.empty()) {
+        ChangeSelection(after);
+        return;
+    }
+    const std::string removed = GetText(pos, len);
+    if (!replaying_) {
+        undo_.Record({pos, removed, std::string(text)}, sel_, after, coalesce);
+    }
+    stickyColumn_ = -1;
+    ApplyReplacement(pos, removed, text, insertionColor_, &after);
+}
+
+void TextModel::ReplaceSelection(std::string_view text, Coalesce coalesce) {
+    const std::string normal = NormalizeLineEnds(text);
+    const Position end = SelStart() + static_cast<Position>(normal.size());
+    RecordAndApply(SelStart(), SelLength(), normal, {end, end}, coalesce);
+}
+
+TextModel::Range TextModel::Replace(Position pos, Position len, std::string_view text) {
+    const Position start = Snap(pos);
+    const Position end = len > 0 ? std::max(start, Snap(pos + len, true)) : start;
+    const std::string normal = NormalizeLineEnds(text);
+    const auto inserted = static_cast<Position>(normal.size());
+    const Selection after{MapPosition(sel_.anchor, start, end - start, inserted),
+                          MapPosition(sel_.caret, start, end - start, inserted)};
+    RecordAndApply(start, end - start, normal, after, Coalesce::None);
+    return {start, end - start};
+}
+
+void TextModel::Type(std::string_view text) {
+    const std::string normal = NormalizeLineEnds(text);
+    Position over = 0;
+    if (overwrite_ && sel_.Empty() && normal.find('\n') == std::string::npos) {
+        const Position lineEnd = LineEnd(LineFromPosition(sel_.caret));
+        over = std::min<Position>(static_cast<Position>(normal.size()), lineEnd - sel_.caret);
+    }
+    const Position start = over > 0 ? sel_.caret : SelStart();
+    const Position len = over > 0 ? over : SelLength();
+    const Position end = start + static_cast<Position>(normal.size());
+    RecordAndApply(start, len, normal, {end, end}, Coalesce::Typing);
+}
+
+void TextModel::Backspace() {
+    if (!sel_.Empty()) {
+        RecordAndApply(SelStart(), SelLength(), {}, {SelStart(), SelStart()}, Coalesce::None);
+        return;
+    }
+    const Position caret = sel_.caret;
+    if (caret == 0) {
+        return;
+    }
+    const Position n =
+        (caret >= 2 && CharAt(caret - 1) == '\n' && CharAt(caret - 2) == '\r') ? 2 : 1;
+    RecordAndApply(caret - n, n, {}, {caret - n, caret - n}, Coalesce::Deleting);
+}
+
+void TextModel::DeleteForward() {
+    if (!sel_.Empty()) {
+        RecordAndApply(SelStart(), SelLength(), {}, {SelStart(), SelStart()}, Coalesce::None);
+        return;
+    }
+    const Position caret = sel_.caret;
+    if (caret >= Length()) {
+        return;
+    }
+    const Position n = (CharAt(caret) == '\r' && CharAt(caret + 1) == '\n') ? 2 : 1;
+    RecordAndApply(caret, n, {}, {caret, caret}, Coalesce::Deleting);
+}
+
+void TextModel::SetColors(Position pos, Position len, ColorKind kind) {
+    pos = std::clamp<Position>(pos, 0, Length());
+    len = std::min(len, Length() - pos);
+    if (len <= 0) {
+        return;
+    }
+    store_.SetColors(pos, len, static_cast<std::uint8_t>(kind));
+    NotifyColors(pos, len);
+}
+
+void TextModel::ColorPainter::Paint(Position pos, Position len, ColorKind kind) {
+    if (len <= 0) {
+        return;
+    }
+    cursor_.Paint(pos, len, static_cast<std::uint8_t>(kind));
+    from_ = from_ < 0 ? pos : std::min(from_, pos);
+    to_ = std::max(to_, pos + len);
+}
+
+TextModel::ColorPainter::~ColorPainter() {
+    if (from_ >= 0) {
+        const Position from = std::clamp<Position>(from_, 0, model_.Length());
+        model_.NotifyColors(from, std::min(to_, model_.Length()) - from);
+    }
+}
+
+void TextModel::EndUpdate() {
+    if (updateDepth_ > 0 && --updateDepth_ == 0) {
+        for (std::size_t i = 0; i < observers_.size(); ++i) {
+            observers_[i]->RedrawResumed();
+        }
+    }
+}
+
+void TextModel::ApplyStep(const UndoHistory::Step& step, bool undo) {
+    replaying_ = true;
+    if (undo) {
+        for (auto it = step.edits.rbegin(); it != step.edits.rend(); ++it) {
+            ApplyReplacement(it->position, it->inserted, it->removed, ColorKind::Text, nullptr);
+        }
+    } else {
+        for (const Replacement& edit : step.edits) {
+            ApplyReplacement(edit.position, edit.removed, edit.inserted, ColorKind::Text, nullptr);
+        }
+    }
+    replaying_ = false;
+    ChangeSelection(undo ? step.before : step.after);
+}
+
+void TextModel::Undo() {
+    if (const UndoHistory::Step* step = undo_.TakeUndo()) {
+        ApplyStep(*step, true);
+    }
+}
+
+void TextModel::Redo() {
+    if (const UndoHistory::Step* step = undo_.TakeRedo()) {
+        ApplyStep(*step, false);
+    }
+}
+
+Position TextModel::WordRightFrom(Position pos) const {
+    const Position len = Length();
+    if (pos >= len) {
+        return len;
+    }
+    const CharClass first = ClassOf(CharAt(pos));
+    if (first == CharClass::Break) {
+        return Snap(pos + 1, true);
+    }
+    while (pos < len && ClassOf(CharAt(pos)) == first) {
+        ++pos;
+    }
+    while (pos < len && ClassOf(CharAt(pos)) == CharClass::Blank) {
+        ++pos;
+    }
+    return pos;
+}
+
+Position TextModel::WordLeftFrom(Position pos) const {
+    Position p = pos;
+    while (p > 0 && ClassOf(CharAt(p - 1)) == CharClass::Blank) {
+        --p;
+    }
+    if (p == 0) {
+        return 0;
+    }
+    const CharClass kind = ClassOf(CharAt(p - 1));
+    if (kind == CharClass::Break) {
+        return p == pos ? Snap(p - 1) : p;
+    }
+    while (p > 0 && ClassOf(CharAt(p - 1)) == kind) {
+        --p;
+    }
+    return p;
+}
+
+Position TextModel::VerticalTarget(Position lines) {
+    const Position line = LineFromPosition(sel_.caret);
+    if (stickyColumn_ < 0) {
+        stickyColumn_ = sel_.caret - LineStart(line);
+    }
+    const Position target = std::clamp<Position>(line + lines, 0, LineCount() - 1);
+    return std::min(LineStart(target) + stickyColumn_, LineEnd(target));
+}
+
+Position TextModel::MoveTarget(Move move, Position pageLines) {
+    const Position caret = sel_.caret;
+    switch (move) {
+    case Move::CharLeft:
+        return Snap(caret - 1);
+    case Move::CharRight:
+        return Snap(caret + 1, true);
+    case Move::WordLeft:
+        return WordLeftFrom(caret);
+    case Move::WordRight:
+        return WordRightFrom(caret);
+    case Move::LineUp:
+        return VerticalTarget(-1);
+    case Move::LineDown:
+        return VerticalTarget(1);
+    case Move::PageUp:
+        return VerticalTarget(-std::max<Position>(pageLines, 1));
+    case Move::PageDown:
+        return VerticalTarget(std::max<Position>(pageLines, 1));
+    case Move::LineHome:
+        return LineStart(LineFromPosition(caret));
+    case Move::LineEnd:
+        return LineEnd(LineFromPosition(caret));
+    case Move::DocumentStart:
+        return 0;
+    case Move::DocumentEnd:
+        return Length();
+    }
+    return caret;
+}
+
+void TextModel::MoveCaret(Move move, bool extend, Position pageLines) {
+    const bool vertical = move == Move::LineUp || move == Move::LineDown || move == Move::PageUp ||
+                          move == Move::PageDown;
+    if (!extend && !sel_.Empty() && (move == Move::CharLeft || move == Move::CharRight)) {
+        // An arrow key without Shift collapses a selection to its side.
+        const Position side = move == Move::CharLeft ? SelStart() : SelEnd();
+        ChangeSelection({side, side});
+        return;
+    }
+    const Position target = MoveTarget(move, pageLines);
+    ChangeSelection({extend ? sel_.anchor : target, target}, vertical);
+}
+
+TextModel::Range TextModel::WordAt(Position pos) const {
+    pos = Snap(pos);
+    const Position len = Length();
+    if (len == 0) {
+        return {0, 0};
+    }
+    Position at = pos < len ? pos : pos - 1;
+    const CharClass kind = ClassOf(CharAt(at));
+    if (kind == CharClass::Break) {
+        const Position start = Snap(at);
+        return {start, CharAt(start) == '\r' ? 2 : 1};
+    }
+    Position start = at;
+    Position end = at + 1;
+    while (start > 0 && ClassOf(CharAt(start - 1)) == kind) {
+        --start;
+    }
+    while (end < len && ClassOf(CharAt(end)) == kind) {
+        ++end;
+    }
+    return {start, end - start};
+}
+
+TextModel::Range TextModel::LineRangeAt(Position pos) const {
+    const Position line = LineFromPosition(pos);
+    const Position start = LineStart(line);
+    return {start, LineStart(line + 1) - start};
+}
+
+void TextModel::AddObserver(TextObserver* observer, bool early) {
+    if (early) {
+        observers_.insert(observers_.begin() + static_cast<std::ptrdiff_t>(earlyObservers_),
+                          observer);
+        ++earlyObservers_;
+    } else {
+        observers_.push_back(observer);
+    }
+}
+
+void TextModel::RemoveObserver(TextObserver* observer) {
+    auto it = std::find(observers_.begin(), observers_.end(), observer);
+    if (it == observers_.end()) {
+        return;
+    }
+    if (static_cast<std::size_t>(it - observers_.begin()) < earlyObservers_) {
+        --earlyObservers_;
+    }
+    observers_.erase(it);
+}
+
+// Observers are walked by index: one may add another while being notified.
+void TextModel::NotifyText(const TextChange& change) {
+    for (std::size_t i = 0; i < observers_.size(); ++i) {
+        observers_[i]->TextChanged(change);
+    }
+}
+
+void TextModel::NotifyColors(Position pos, Position len) {
+    if (UpdatesSuspended()) {
+        return; // RedrawResumed covers it
+    }
+    for (std::size_t i = 0; i < observers_.size(); ++i) {
+        observers_[i]->ColorsChanged(pos, len);
+    }
+}
+
+void TextModel::NotifySelection() {
+    for (std::size_t i = 0; i < observers_.size(); ++i) {
+        observers_[i]->SelectionChanged();
+    }
+}
+
+} // namespace zn::editor
