@@ -1,0 +1,76 @@
+// Message boxes with Czech buttons.
+#include "app/ui/QtPrompter.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace zn::app::ui {
+namespace {
+
+QMessageBox::Icon IconOf(Severity severity) {
+    switch (severity) {
+    case Severity::Information:
+        return QMessageBox::Information;
+    case Severity::Question:
+        return QMessageBox::Question;
+    case Severity::Warning:
+        return QMessageBox::Warning;
+    case Severity::Error:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+Answer QtPrompter::Ask(const std::string& text, Buttons buttons, Severity severity) {
+    QMessageBox box(IconOf(severity), QString::fromStdString(title_), QString::fromStdString(text),
+                    QMessageBox::NoButton, parent_);
+    QPushButton* ok = nullptr;
+    QPushButton* yes = nullptr;
+    QPushButton* no = nullptr;
+    QPushButton* cancel = nullptr;
+    if (buttons == Buttons::Ok || buttons == Buttons::OkCancel) {
+        ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    }
+    if (buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel) {
+        yes = box.addButton(QStringLiteral("&Ano"), QMessageBox::YesRole);
+        no = box.addButton(QStringLiteral("&Ne"), QMessageBox::NoRole);
+    }
+    if (buttons == Buttons::OkCancel || buttons == Buttons::YesNoCancel) {
+        cancel = box.addButton(QStringLiteral("Storno"), QMessageBox::RejectRole);
+    }
+    box.setEscapeButton(cancel ? cancel : (no ? no : ok));
+    box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    if (clicked == yes && yes) {
+        return Answer::Yes;
+    }
+    if (clicked == ok && ok) {
+        return Answer::Ok;
+    }
+    if (clicked == no && no) {
+        return Answer::No;
+    }
+    return cancel ? Answer::Cancel : (no ? Answer::No : Answer::Ok);
+}
+
+void QtPrompter::Tell(const std::string& text, Severity severity) {
+    Ask(text, Buttons::Ok, severity);
+}
+
+std::optional<std::string> QtPrompter::InputLine(const std::string& caption,
+                                                 const std::string& prompt,
+                                                 const std::string& initial) {
+    bool accepted = false;
+    const QString value = QInputDialog::getText(parent_, QString::fromStdString(caption),
+                                                QString::fromStdString(prompt), QLineEdit::Normal,
+                                                QString::fromStdString(initial), &accepted);
+    if (!accepted) {
+        return std::nullopt;
+    }
+    return value.toStdString();
+}
+
+} // namespace zn::app::ui
