@@ -80,6 +80,7 @@ void TextModel::Load(std::string_view bytes) {
     TextChange loaded = change;
     loaded.insertedLength = Length();
     loaded.linesAdded = LineCount() - 1;
+    loaded.reset = true;
     undo_.Clear();
     modified_ = false;
     sel_ = {};
@@ -134,6 +135,7 @@ void TextModel::ApplyReplacement(Position pos, std::string_view removed, std::st
     change.firstLine = LineFromPosition(pos);
     change.linesRemoved = CountLineFeeds(removed);
     change.linesAdded = CountLineFeeds(text);
+    change.removedText = removed;
 
     store_.Erase(pos, len);
     store_.Insert(pos, text, static_cast<std::uint8_t>(color));

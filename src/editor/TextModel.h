@@ -19,8 +19,10 @@ struct TextChange {
     Position removedLength = 0;
     Position insertedLength = 0;
     Position firstLine = 0;
-    Position linesRemoved = 0; ///< line breaks that went away
-    Position linesAdded = 0;   ///< line breaks that came
+    Position linesRemoved = 0;    ///< line breaks that went away
+    Position linesAdded = 0;      ///< line breaks that came
+    std::string_view removedText; ///< valid during the notification only; empty after Load
+    bool reset = false;           ///< the whole text was replaced (Load)
 };
 
 /// Receives the model's notifications synchronously, after the model is consistent again.

@@ -1,0 +1,119 @@
+// Rows of the text on screen: x positions from a table of character widths, and word wrapping.
+#pragma once
+
+#include "editor/Position.h"
+#include "editor/TextModel.h"
+
+#include <array>
+#include <cmath>
+#include <map>
+#include <vector>
+
+namespace zn::editor {
+
+/// Counts per line with prefix sums: rows per line in wrap mode.
+class RowIndex {
+public:
+    void Build(const std::vector<std::int32_t>& counts);
+    void Add(std::size_t line, std::int64_t delta);
+    std::int64_t Prefix(std::size_t lines) const;
+    /// The line holding row `row` (0-based) and the rows before that line.
+    std::pair<std::size_t, std::int64_t> Find(std::int64_t row) const;
+
+private:
+    std::vector<std::int64_t> tree_; ///< 1-based
+    std::size_t top_ = 1;
+};
+
+/// Lays the text out in rows. Text is single-byte, so a table of 256 advances gives every x by
+/// addition; a tab advances to the next multiple of the tab width. Without wrapping every line is
+/// one row. With wrapping a line breaks after blanks (or inside a word longer than a row) so that
+/// no row is wider than the wrap width; the rows per line are kept with prefix sums, so finding a
+/// row costs O(log lines).
+///
+/// Lines longer than kLongLine keep their row starts (wrapping) or x checkpoints (no wrapping),
+/// and an edit re-wraps only from the row before it until the rows fall in step again, so typing
+/// in a 10 MB line costs about as much as typing in a short one.
+class TextLayout : private TextObserver {
+public:
+    static constexpr Position kLongLine = 4096;
+    static constexpr Position kCheckpointStep = 1024;
+
+    explicit TextLayout(TextModel& model);
+    ~TextLayout() override;
+    TextLayout(const TextLayout&) = delete;
+    TextLayout& operator=(const TextLayout&) = delete;
+
+    void SetMetrics(const std::array<double, 256>& advances, double tabWidth);
+    /// Width of a row in wrap mode; 0 (or less) switches wrapping off.
+    void SetWrapWidth(double width);
+    bool Wrapping() const { return wrapWidth_ > 0; }
+    double WrapWidth() const { return wrapWidth_; }
+
+    /// Advance of character c standing at x.
+    double Advance(unsigned char c, double x) const {
+        if (c == '\t') {
+            return tabWidth_ - std::fmod(x, tabWidth_);
+        }
+        return advances_[c];
+    }
+
+    Position RowCount() const;
+    Position RowOfPosition(Position pos) const;
+    Position RowStart(Position row) const;
+    /// End of a row's characters (a line's last row ends before its line break).
+    Position RowEnd(Position row) const;
+    Position LineOfRow(Position row) const;
+    /// x of a position within its row, from the row's start.
+    double XOfPosition(Position pos) const;
+    /// The caret position nearest to x on a row.
+    Position PositionAtX(Position row, double x) const;
+    /// The widest row measured so far (no wrapping), or the wrap width.
+    double WidestRow() const { return Wrapping() ? wrapWidth_ : widest_; }
+
+    /// Rows from `firstRow` on moved or changed by the last edit; -1 after an edit that kept
+    /// every row in place (only the edited row needs repainting then).
+    Position ShiftedFrom() const { return shiftedFrom_; }
+
+private:
+    struct LongLine {
+        std::vector<Position> rowStarts;                      ///< wrapping: offsets, first 0
+        std::vector<std::pair<Position, double>> checkpoints; ///< no wrapping: (offset, x)
+        double width = 0;                                     ///< no wrapping: estimate
+    };
+
+    void TextChanged(const TextChange& change) override;
+
+    void Rebuild();
+    void RenumberLongLines(Position fromLine, Position delta);
+    /// Row starts (offsets from the line start) of a line, from a stored long line when there
+    /// is one.
+    const std::vector<Position>& RowStartsOf(Position line) const;
+    /// Greedy wrapping of [start, end) from `from` (an offset that begins a row), appending
+    /// row starts (offsets) to out. With `old`, stops as soon as a new row start past `stable`
+    /// equals an old one moved by `shift`, and takes the old rows from there.
+    void Wrap(Position start, Position end, Position from, std::vector<Position>& out,
+              const std::vector<Position>* old = nullptr, Position stable = 0,
+              Position shift = 0) const;
+    double WidthOf(Position from, Position to, double x0) const;
+    double LineX(Position line, Position lineStart, Position offset) const;
+    void UpdateWrappedLine(Position line, const TextChange& change);
+    void UpdateLongLine(Position line, const TextChange& change);
+    std::int32_t CountRows(Position line);
+    double SumAdvances(std::string_view text) const;
+
+    TextModel& model_;
+    std::array<double, 256> advances_{};
+    double tabWidth_ = 64;
+    double wrapWidth_ = 0;
+    std::vector<std::int32_t> rowsPerLine_; ///< wrapping only
+    RowIndex rowIndex_;
+    mutable std::map<Position, LongLine> longLines_;
+    mutable double widest_ = 0;
+    double maxAdvance_ = 8;
+    Position shiftedFrom_ = 0;
+    mutable Position scratchLine_ = -1; ///< line whose row starts `scratch_` holds
+    mutable std::vector<Position> scratch_;
+};
+
+} // namespace zn::editor

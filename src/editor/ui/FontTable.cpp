@@ -1,0 +1,47 @@
+// Glyphs and advances of the 256 bytes.
+#include "editor/ui/FontTable.h"
+
+#include "editor/Cp1250.h"
+
+#include <QFontMetricsF>
+
+namespace zn::editor::ui {
+
+QFont FontTable::EditingFont(QFont font) {
+    font.setKerning(false);
+    font.setStyleStrategy(
+        static_cast<QFont::StyleStrategy>(QFont::PreferNoShaping | QFont::PreferAntialias));
+    return font;
+}
+
+FontTable::FontTable(const QFont& font, QPaintDevice* device) : font_(EditingFont(font)) {
+    const QFontMetricsF metrics = device ? QFontMetricsF(font_, device) : QFontMetricsF(font_);
+    for (int b = 0; b < 256; ++b) {
+        const char32_t u = Cp1250ToUnicode(static_cast<std::uint8_t>(b));
+        QChar glyph(static_cast<char16_t>(u));
+        if (u < 0x20 || u == 0x7F) {
+            const QChar picture(static_cast<char16_t>(u == 0x7F ? 0x2421 : 0x2400 + u));
+            glyph = metrics.inFont(picture) ? picture : QChar(0xFFFD);
+        } else if (u >= 0x80 && u < 0xA0) {
+            glyph = QChar(0xFFFD); // the bytes the code page leaves undefined
+        }
+        glyphs_[b] = glyph;
+        advances_[b] = metrics.horizontalAdvance(glyph);
+    }
+    tabWidth_ = 8 * advances_[' '];
+    glyphs_['\t'] = QChar(' ');
+    advances_['\t'] = tabWidth_;
+    lineHeight_ = metrics.lineSpacing();
+    ascent_ = metrics.ascent();
+}
+
+QString FontTable::Decode(const char* bytes, qsizetype length) const {
+    QString text(length, Qt::Uninitialized);
+    QChar* out = text.data();
+    for (qsizetype i = 0; i < length; ++i) {
+        out[i] = glyphs_[static_cast<unsigned char>(bytes[i])];
+    }
+    return text;
+}
+
+} // namespace zn::editor::ui

@@ -1,0 +1,146 @@
+// The Qt view of the HTML text control: paints the model and turns keys and mouse into edits.
+#pragma once
+
+#include "editor/DocumentKeys.h"
+#include "editor/THTMLRichEdit.h"
+#include "editor/TextLayout.h"
+#include "editor/ui/FontTable.h"
+#include "editor/ui/RowPainter.h"
+
+#include <QAbstractScrollArea>
+#include <QBasicTimer>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QRegion>
+#include <QScrollBar>
+
+#include <functional>
+#include <memory>
+
+class QMenu;
+class QMimeData;
+
+namespace zn::editor::ui {
+
+/// A scroll area that paints the text model directly (no second copy of the text): only the
+/// visible rows, in the colours the model holds. Both scroll bars are always shown and the
+/// selection stays visible without focus.
+class HtmlEditView : public QAbstractScrollArea, private TextObserver {
+    Q_OBJECT
+
+public:
+    explicit HtmlEditView(THTMLRichEdit& edit, QWidget* parent = nullptr);
+    ~HtmlEditView() override;
+
+    THTMLRichEdit& Edit() { return edit_; }
+    TextModel& Model() { return edit_.Model(); }
+    const TextLayout& Layout() const { return layout_; }
+    DocumentKeys& Keys() { return keys_; }
+    const FontTable& Fonts() const { return *fonts_; }
+
+    void setEditorFont(const QFont& font);
+    void setWordWrap(bool on);
+    bool wordWrap() const { return wrap_; }
+    /// The font colour and the background; the tag colours come from the control.
+    void setTextColors(const QColor& text, const QColor& background);
+    QColor textColor() const { return palette_.text; }
+    QColor backgroundColor() const { return palette_.background; }
+    /// Case of the list items started after Enter.
+    void setUpperCaseTags(bool on) { upperCaseTags_ = on; }
+    /// The context menu shown on a right click (built anew by the provider each time).
+    void setContextMenuProvider(std::function<QMenu*()> provider) {
+        menuProvider_ = std::move(provider);
+    }
+
+    void copy();
+    void cut();
+    void paste();
+    void selectAll();
+    void undo();
+    void redo();
+    void ensureCaretVisible();
+
+    /// Where the caret is drawn, in viewport coordinates.
+    QRect caretRect() const;
+    /// The caret position under a point of the viewport.
+    Position positionAt(const QPoint& point) const;
+    /// The region of the viewport the last paint covered (tests look at it).
+    QRegion lastPaintedRegion() const { return lastPainted_; }
+    Position topRow() const { return verticalScrollBar()->value(); }
+    int visibleRows() const;
+
+signals:
+    void overwriteChanged(bool overwrite);
+    void caretMoved();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    // model notifications
+    void TextChanged(const TextChange& change) override;
+    void ColorsChanged(Position position, Position length) override;
+    void SelectionChanged() override;
+    void RedrawResumed() override;
+
+    bool HandleShortcut(QKeyEvent* event);
+    bool HandleMovement(QKeyEvent* event);
+    void TypeText(const QString& text);
+    void UpdateRows(Position first, Position last);
+    void UpdateScrollBars();
+    void UpdateWrapWidth();
+    void RestartBlink();
+    double RowY(Position row) const;
+    Position RowAtY(int y) const;
+    void StartDrag();
+    QMimeData* SelectionMime() const;
+    void DropText(const QString& text, Position at, bool moveSelection);
+
+    THTMLRichEdit& edit_;
+    TextLayout layout_;
+    DocumentKeys keys_;
+    std::unique_ptr<FontTable> fonts_;
+    TextPalette palette_;
+    bool wrap_ = false;
+    bool upperCaseTags_ = true;
+    std::function<QMenu*()> menuProvider_;
+
+    Selection shownSel_; ///< the selection as last painted
+    bool caretOn_ = true;
+    QBasicTimer blink_;
+    QBasicTimer autoScroll_;
+    QPoint lastMouse_;
+    QString preedit_;
+    QRegion lastPainted_;
+
+    enum class Press { None, Select, MaybeDrag };
+    Press press_ = Press::None;
+    QPoint pressPoint_;
+    QElapsedTimer sinceDoubleClick_;
+    QPoint doubleClickPoint_;
+    bool selectingWords_ = false;
+    Position dropCaret_ = -1;
+    bool droppedHere_ = false;
+};
+
+} // namespace zn::editor::ui
