@@ -4,6 +4,8 @@
 #include "app/Sqlite.h"
 
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -124,6 +126,11 @@ private:
     SqliteResult WriteValue(std::string_view key, std::string_view name, const std::string* text,
                             std::int32_t number);
     SqliteResult RemoveKey(const std::string& path);
+    std::map<std::string, StoredValue> ListValues(std::string_view key);
+    bool
+    WriteList(std::string_view key, std::size_t count, int firstIndex,
+              const std::function<SqliteResult(const std::string& path, const std::string& name,
+                                               std::size_t index)>& writeItem);
     SqliteResult Begin();
     SqliteResult End(bool commit);
 
