@@ -25,11 +25,11 @@ constexpr std::pair<std::string_view, ColorNumber Settings::*> kColors[] = {
     {"ptxt", &Settings::ptxt}, {"pbkg", &Settings::pbkg},
 };
 
-constexpr std::pair<std::string_view, bool FontSpec::*> kFontStyles[] = {
-    {"FL.Font.Bold", &FontSpec::Bold},
-    {"FL.Font.Italic", &FontSpec::Italic},
-    {"FL.Font.Underline", &FontSpec::Underline},
-    {"FL.Font.StrikeOut", &FontSpec::StrikeOut},
+constexpr std::pair<std::string_view, bool StoredFont::*> kFontStyles[] = {
+    {"FL.Font.Bold", &StoredFont::Bold},
+    {"FL.Font.Italic", &StoredFont::Italic},
+    {"FL.Font.Underline", &StoredFont::Underline},
+    {"FL.Font.StrikeOut", &StoredFont::StrikeOut},
 };
 
 std::string Joined(std::string_view a, std::string_view b) {
@@ -57,7 +57,7 @@ void TakeBool(SettingsStore& store, std::string_view name, bool& field) {
         field = *number != 0;
 }
 
-void LoadFont(SettingsStore& store, FontSpec& font) {
+void LoadFont(SettingsStore& store, StoredFont& font) {
     TakeString(store, "FL.Font.Name", font.Family);
     if (font.Family.empty())
         font.Family = SystemFontFamily;
@@ -73,7 +73,7 @@ void LoadFont(SettingsStore& store, FontSpec& font) {
     font.Color &= 0xFFFFFF;
 }
 
-void SaveFont(SettingsStore& store, const FontSpec& font) {
+void SaveFont(SettingsStore& store, const StoredFont& font) {
     store.WriteString(MainFormKey, "FL.Font.Name", font.Family);
     store.WriteInteger(MainFormKey, "FL.Font.Height", font.PixelHeight);
     for (const auto& [name, field] : kFontStyles)

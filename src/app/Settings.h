@@ -2,7 +2,7 @@
 // exit.
 #pragma once
 
-#include "app/FontSpec.h"
+#include "app/StoredFont.h"
 
 #include <array>
 #include <cstdint>
@@ -58,7 +58,7 @@ struct Settings {
     std::string HTMLBrowser;         ///< external web browser; empty: the desktop's program
     std::string CopyPath;            ///< sub-folder for copied linked files; empty: the document's
     std::string phppath;             ///< the PHP interpreter
-    FontSpec FL;                     ///< the editor font of every text control
+    StoredFont FL;                   ///< the editor font of every text control
     ColorNumber Ptag = 0x0000FF;     ///< tag names and brackets: red
     ColorNumber ppar = 0xFF0000;     ///< attribute names: blue
     ColorNumber pval = 0x800080;     ///< attribute values: purple

@@ -25,28 +25,28 @@ bool IsSystemFamily(const std::string& family) {
 
 } // namespace
 
-QFont FontFromSpec(const FontSpec& spec) {
-    QFont font = IsSystemFamily(spec.Family) ? QFontDatabase::systemFont(QFontDatabase::FixedFont)
-                                             : QFont(FromStored(spec.Family));
-    font.setPixelSize(spec.PixelHeight > 0 ? spec.PixelHeight : 11);
-    font.setBold(spec.Bold);
-    font.setItalic(spec.Italic);
-    font.setUnderline(spec.Underline);
-    font.setStrikeOut(spec.StrikeOut);
+QFont FontFromStored(const StoredFont& stored) {
+    QFont font = IsSystemFamily(stored.Family) ? QFontDatabase::systemFont(QFontDatabase::FixedFont)
+                                               : QFont(FromStored(stored.Family));
+    font.setPixelSize(stored.PixelHeight > 0 ? stored.PixelHeight : 11);
+    font.setBold(stored.Bold);
+    font.setItalic(stored.Italic);
+    font.setUnderline(stored.Underline);
+    font.setStrikeOut(stored.StrikeOut);
     return font;
 }
 
-FontSpec SpecFromFont(const QFont& font, const FontSpec& previous) {
-    FontSpec spec = previous;
+StoredFont StoredFromFont(const QFont& font, const StoredFont& previous) {
+    StoredFont stored = previous;
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     const bool stillSystem = IsSystemFamily(previous.Family) && font.family() == fixed.family();
-    spec.Family = stillSystem ? previous.Family : ToStored(font.family());
-    spec.PixelHeight = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
-    spec.Bold = font.bold();
-    spec.Italic = font.italic();
-    spec.Underline = font.underline();
-    spec.StrikeOut = font.strikeOut();
-    return spec;
+    stored.Family = stillSystem ? previous.Family : ToStored(font.family());
+    stored.PixelHeight = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    stored.Bold = font.bold();
+    stored.Italic = font.italic();
+    stored.Underline = font.underline();
+    stored.StrikeOut = font.strikeOut();
+    return stored;
 }
 
 } // namespace zn::app::ui

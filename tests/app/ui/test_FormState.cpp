@@ -288,21 +288,21 @@ private slots:
         QCOMPARE(NumberFromColor(QColor(0, 0, 255)), ColorNumber(0xFF0000));
         QCOMPARE(NumberFromColor(QColor(0x12, 0x34, 0x56)), ColorNumber(0x563412));
 
-        const FontSpec system; // "System", bold, 11 px
-        const QFont font = FontFromSpec(system);
+        const StoredFont system; // "System", bold, 11 px
+        const QFont font = FontFromStored(system);
         QCOMPARE(font.family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
         QCOMPARE(font.pixelSize(), 11);
         QVERIFY(font.bold());
-        QCOMPARE(SpecFromFont(font, system), system);
+        QCOMPARE(StoredFromFont(font, system), system);
 
         QFont chosen(QStringLiteral("DejaVu Serif"));
         chosen.setPixelSize(15);
         chosen.setItalic(true);
-        const FontSpec spec = SpecFromFont(chosen, system);
-        QCOMPARE(spec.Family, std::string("DejaVu Serif"));
-        QCOMPARE(spec.PixelHeight, 15);
-        QVERIFY(spec.Italic && !spec.Bold);
-        QCOMPARE(spec.Charset, system.Charset);
+        const StoredFont stored = StoredFromFont(chosen, system);
+        QCOMPARE(stored.Family, std::string("DejaVu Serif"));
+        QCOMPARE(stored.PixelHeight, 15);
+        QVERIFY(stored.Italic && !stored.Bold);
+        QCOMPARE(stored.Charset, system.Charset);
     }
 
     void EveryStoreKeepsItsPlacementAndPropertiesAcrossARestart() {

@@ -12,7 +12,7 @@ inline constexpr const char* SystemFontFamily = "System";
 /// Central European character set number of the font, kept so a stored font round-trips.
 inline constexpr int EastEuropeCharset = 238;
 
-struct FontSpec {
+struct StoredFont {
     std::string Family = SystemFontFamily;
     int PixelHeight = 11; ///< character height in pixels
     bool Bold = true;
@@ -22,7 +22,7 @@ struct FontSpec {
     int Charset = EastEuropeCharset;
     std::uint32_t Color = 0x000000; ///< colour number 0x00BBGGRR
 
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const StoredFont&) const = default;
 };
 
 } // namespace zn::app
