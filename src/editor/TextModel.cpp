@@ -74,10 +74,10 @@ Position MapPosition(Position p, Position pos, Position len, Position inserted) 
 } // namespace
 
 void TextModel::Load(std::string_view bytes) {
-    const TextChange change{0, Length(), 0, 0, LineCount() - 1, 0};
-    std::string text = NormalizeLineEnds(bytes);
-    store_.Assign(text);
-    TextChange loaded = change;
+    TextChange loaded;
+    loaded.removedLength = Length();
+    loaded.linesRemoved = LineCount() - 1;
+    store_.Assign(NormalizeLineEnds(bytes));
     loaded.insertedLength = Length();
     loaded.linesAdded = LineCount() - 1;
     loaded.reset = true;

@@ -753,7 +753,7 @@ void HtmlEditView::dropEvent(QDropEvent* event) {
     dropCaret_ = -1;
     const Position at = positionAt(event->position().toPoint());
     const bool move = event->source() == this && event->dropAction() == Qt::MoveAction;
-    DropText(event->mimeData()->text(), at, move);
+    dropText(event->mimeData()->text(), at, move);
     if (event->source() == this) {
         droppedHere_ = true;
     }
@@ -764,7 +764,7 @@ void HtmlEditView::dropEvent(QDropEvent* event) {
     setFocus(Qt::OtherFocusReason);
 }
 
-void HtmlEditView::DropText(const QString& text, Position at, bool moveSelection) {
+void HtmlEditView::dropText(const QString& text, Position at, bool moveSelection) {
     TextModel& model = Model();
     const std::string bytes = ToDocument(text);
     UndoGroup group(model);

@@ -59,6 +59,9 @@ public:
     void undo();
     void redo();
     void ensureCaretVisible();
+    /// Text dropped at a position (Unicode, as from another program). With `moveSelection` the
+    /// selection is moved there (a drag inside the control); one undo step either way.
+    void dropText(const QString& text, Position at, bool moveSelection);
 
     /// Where the caret is drawn, in viewport coordinates.
     QRect caretRect() const;
@@ -114,7 +117,6 @@ private:
     Position RowAtY(int y) const;
     void StartDrag();
     QMimeData* SelectionMime() const;
-    void DropText(const QString& text, Position at, bool moveSelection);
 
     THTMLRichEdit& edit_;
     TextLayout layout_;
@@ -140,6 +142,8 @@ private:
     QPoint doubleClickPoint_;
     bool selectingWords_ = false;
     Position dropCaret_ = -1;
+    double stickyX_ = 0;      ///< x kept by vertical moves
+    Position stickyFor_ = -1; ///< the caret position stickyX_ belongs to
     bool droppedHere_ = false;
 };
 
