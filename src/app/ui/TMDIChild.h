@@ -1,0 +1,114 @@
+// The document window: one open file in the text control, its preview, loading and saving.
+#pragma once
+
+#include "editor/Color.h"
+#include "editor/THTMLRichEdit.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+
+class QLabel;
+class QStackedWidget;
+class QStatusBar;
+class QTabBar;
+class QToolButton;
+class QVBoxLayout;
+
+namespace zn::editor::ui {
+class HtmlEditView;
+}
+
+namespace zn::app::ui {
+
+class DocumentHost;
+class PreviewPane;
+
+/// The content of one child window of the main window's document area. The caption is the full
+/// file name ("BezJmena" + number for an untitled document); the main window finds documents by
+/// comparing captions.
+class TMDIChild : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TMDIChild(DocumentHost& host, QWidget* parent = nullptr);
+    ~TMDIChild() override;
+
+    /// An empty untitled document: asks "Vytvořit HTML strukturu?" when the setting says so and
+    /// shows the information dialog unless it was switched off.
+    void CreateNew(const QString& caption);
+    /// Reads a file. On failure shows a Czech message naming it, tells the host, and returns
+    /// false; the caller then closes the window.
+    bool Open(const QString& fileName);
+    /// Reads the file again (the window already shows it).
+    bool Reload(const QString& fileName);
+    /// Writes the document; `saveAs` always asks for a name. True when it was written.
+    bool Save(bool saveAs);
+    /// 0: the source; 1: the preview.
+    void ShowPage(int index);
+    int CurrentPage() const { return page_; }
+    /// Writes and shows the preview again while the preview page is showing.
+    void RefreshPreview();
+    /// Text in Windows-1250 at the caret, coloured; the selection wrapped in two texts.
+    void InsertText(const std::string& text);
+    void SurroundSelection(const std::string& before, const std::string& after);
+    /// Copies the control's modified state into the window and its status bar.
+    void UpdateModified();
+    /// Font, highlighting, colours, completion and word wrap from the settings.
+    void ApplyLook();
+    /// The close question; false when the user chose Cancel. Preview files are deleted first
+    /// in any case.
+    bool QueryClose();
+    /// The window became the active document: reports its current tag once.
+    void Activated();
+
+    QString Caption() const { return caption_; }
+    bool Modified() const { return modified_; }
+    editor::THTMLRichEdit& EditedText() { return *edit_; }
+    editor::ui::HtmlEditView& EditorView() { return *view_; }
+    /// Preview files written and not yet deleted (at most one).
+    QStringList PreviewFiles() const { return previewFiles_; }
+    /// The status bar panels: caret, "změna", "insert".
+    QString StatusPanel(int index) const;
+
+    /// Document colours from the BODY tag (0x00BBGGRR).
+    editor::TColor DocBackground = 0xAFAFAF;
+    editor::TColor DocText = 0x000000;
+    editor::TColor DocLink = 0xFF0000;
+
+signals:
+    void captionChanged(const QString& caption);
+    void modifiedChanged(bool modified);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void SetCaption(const QString& caption);
+    bool ReadInto(const QString& fileName);
+    void ReadDocumentColors();
+    bool WriteTo(const QString& fileName);
+    bool SaveAs();
+    bool ConfirmReadOnly(const QString& fileName, bool& wasReadOnly);
+    void WritePreview();
+    void DeletePreviewFiles(const QString& keep = QString());
+    void UpdateStatus();
+    void OnTagChange();
+
+    DocumentHost& host_;
+    std::unique_ptr<editor::THTMLRichEdit> edit_;
+    editor::ui::HtmlEditView* view_ = nullptr;
+    PreviewPane* preview_ = nullptr;
+    QStackedWidget* pages_ = nullptr;
+    QTabBar* tabs_ = nullptr;
+    QStatusBar* status_ = nullptr;
+    QLabel* panels_[3] = {nullptr, nullptr, nullptr};
+    QString caption_;
+    bool modified_ = false;
+    int page_ = -1;
+    QStringList previewFiles_;
+};
+
+} // namespace zn::app::ui
