@@ -1,5 +1,8 @@
 // Fuzz harness of the GIF reader: any input either loads or raises EGifException; what
 // loads converts to a bitmap and survives a write-and-read round trip unchanged.
+// Build: cmake -S . -B build-fuzz -G Ninja -DZN_FUZZ=ON -DZN_CORE_ONLY=ON -DZN_BENCH=OFF
+//        -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang
+// Run:   build-fuzz/tests/fuzz/fuzz_gif CORPUS tests/fuzz/seeds/fuzz_gif -max_total_time=300
 #include "structure/GifBitmap.h"
 #include "structure/GifException.h"
 #include "structure/GifFile.h"

@@ -125,14 +125,20 @@ void TPPrevForm::BuildToolBar() {
     saveSB = ToolButton(bar, SaveItem, "saveSB");
     copySB = ToolButton(bar, CopyItem, "copySB");
     PasteSB = ToolButton(bar, PasteItem, "PasteSB");
-    TrackBar1 = new QSlider(Qt::Horizontal, bar);
+    // The zoom gets a row of its own, so that it is never folded away on a narrow window.
+    addToolBarBreak();
+    QToolBar* zoomBar = addToolBar(QStringLiteral("Zvětšení"));
+    zoomBar->setMovable(false);
+    zoomBar->setFloatable(false);
+    zoomBar->addWidget(new QLabel(QStringLiteral(" Zvětšení: "), zoomBar));
+    TrackBar1 = new QSlider(Qt::Horizontal, zoomBar);
     TrackBar1->setObjectName(QStringLiteral("TrackBar1"));
     TrackBar1->setRange(10, 500);
     TrackBar1->setValue(100);
     TrackBar1->setTickInterval(20);
     TrackBar1->setTickPosition(QSlider::TicksBelow);
     TrackBar1->setPageStep(20);
-    bar->addWidget(TrackBar1);
+    zoomBar->addWidget(TrackBar1);
     connect(TrackBar1, &QSlider::valueChanged, this, &TPPrevForm::TrackBar1Change);
 }
 
