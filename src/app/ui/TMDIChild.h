@@ -24,6 +24,7 @@ class HtmlEditView;
 namespace zn::app::ui {
 
 class DocumentHost;
+class FormState;
 class PreviewPane;
 
 /// The content of one child window of the main window's document area. The caption is the full
@@ -92,6 +93,8 @@ private:
     bool WriteTo(const QString& fileName);
     bool SaveAs();
     bool ConfirmReadOnly(const QString& fileName, bool& wasReadOnly);
+    /// Writes over a file after the read-only question; the permission is put back afterwards.
+    bool WriteGuarded(const QString& fileName);
     void WritePreview();
     void DeletePreviewFiles(const QString& keep = QString());
     void UpdateStatus();
@@ -109,6 +112,9 @@ private:
     bool modified_ = false;
     int page_ = -1;
     QStringList previewFiles_;
+    int saveFilterIndex_ = 2; ///< "HTML files"
+    QString saveInitialDir_;
+    std::unique_ptr<FormState> formState_; ///< the save dialog's folder and filter
 };
 
 } // namespace zn::app::ui

@@ -1,0 +1,470 @@
+// The document window: loading, saving with its questions, the preview, and closing.
+#include "app/ui/TMDIChild.h"
+
+#include "app/DocumentFile.h"
+#include "app/Prompter.h"
+#include "app/Settings.h"
+#include "app/ui/DocumentHost.h"
+#include "app/ui/FormState.h"
+#include "app/ui/PreviewPane.h"
+#include "app/ui/SettingsConvert.h"
+#include "app/ui/TSaveForm.h"
+#include "editor/Cp1250.h"
+#include "editor/DocumentKeys.h"
+#include "editor/ui/HtmlEditView.h"
+#include "structure/HtmlColor.h"
+#include "structure/TextCase.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QRandomGenerator>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace zn::app::ui {
+namespace {
+
+std::string Path(const QString& name) {
+    return name.toStdString();
+}
+
+bool Untitled(const QString& caption) {
+    return caption.contains(QStringLiteral("BezJmena"));
+}
+
+QColor ToQColor(editor::TColor c) {
+    return QColor(editor::RedOf(c), editor::GreenOf(c), editor::BlueOf(c));
+}
+
+/// A busy cursor for the lifetime of the object.
+struct BusyCursor {
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+} // namespace
+
+TMDIChild::TMDIChild(DocumentHost& host, QWidget* parent)
+    : QWidget(parent), host_(host), edit_(std::make_unique<editor::THTMLRichEdit>()) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    pages_ = new QStackedWidget(this);
+    view_ = new editor::ui::HtmlEditView(*edit_, pages_);
+    view_->setObjectName(QStringLiteral("EditedText"));
+    preview_ = new PreviewPane(pages_);
+    pages_->addWidget(view_);
+    pages_->addWidget(preview_);
+    layout->addWidget(pages_, 1);
+
+    tabs_ = new QTabBar(this);
+    tabs_->setObjectName(QStringLiteral("TabControl1"));
+    tabs_->setShape(QTabBar::RoundedSouth);
+    tabs_->addTab(QStringLiteral("Zdrojový kód"));
+    tabs_->addTab(QStringLiteral("Náhled"));
+    layout->addWidget(tabs_);
+    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { ShowPage(index); });
+
+    status_ = new QStatusBar(this);
+    status_->setObjectName(QStringLiteral("StatusBar1"));
+    status_->setSizeGripEnabled(false);
+    const int widths[3] = {50, 60, 40};
+    for (int i = 0; i < 3; ++i) {
+        panels_[i] = new QLabel(status_);
+        panels_[i]->setMinimumWidth(widths[i]);
+        panels_[i]->setFrameShape(QFrame::Panel);
+        panels_[i]->setFrameShadow(QFrame::Sunken);
+        status_->addWidget(panels_[i]);
+    }
+    panels_[1]->setAlignment(Qt::AlignCenter);
+    panels_[2]->setText(QStringLiteral("insert"));
+    layout->addWidget(status_);
+
+    edit_->OnTagChange = [this] { OnTagChange(); };
+    edit_->OnChange = [this] { UpdateStatus(); };
+    edit_->OnSelectionChange = [this] { UpdateStatus(); };
+    edit_->OnBusy = [](bool busy) {
+        if (busy) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        } else {
+            QApplication::restoreOverrideCursor();
+        }
+    };
+    edit_->ClipboardText = [] {
+        return editor::Utf8ToCp1250(QApplication::clipboard()->text().toUtf8().toStdString());
+    };
+    view_->setContextMenuProvider([this] { return host_.EditorPopupMenu(); });
+    connect(view_, &editor::ui::HtmlEditView::overwriteChanged, this,
+            [this] { panels_[2]->setText(QString::fromStdString(view_->Keys().InsertPanel())); });
+    ApplyLook();
+    setFocusProxy(view_);
+
+    formState_ = std::make_unique<FormState>(this, DocumentStore, host_.HostStore());
+    formState_->AddInteger(
+        QStringLiteral("SaveDialog.FilterIndex"), [this] { return saveFilterIndex_; },
+        [this](int index) { saveFilterIndex_ = std::clamp(index, 1, 7); });
+    formState_->AddString(
+        QStringLiteral("SaveDialog.InitialDir"), [this] { return saveInitialDir_; },
+        [this](const QString& dir) { saveInitialDir_ = dir; });
+    formState_->Restore();
+}
+
+TMDIChild::~TMDIChild() {
+    formState_.reset();
+    DeletePreviewFiles();
+    // The view observes the control's model: it goes first.
+    delete pages_;
+}
+
+void TMDIChild::SetCaption(const QString& caption) {
+    caption_ = caption;
+    setWindowTitle(caption);
+    emit captionChanged(caption);
+}
+
+// --- look ---
+
+void TMDIChild::ApplyLook() {
+    const Settings& s = host_.HostSettings();
+    view_->setEditorFont(FontFromStored(s.FL));
+    edit_->SyntaxHighLighting = s.UseHighLight;
+    edit_->AutoComplete = s.AutoComplete;
+    edit_->TagColor = s.Ptag;
+    edit_->ParameterColor = s.ppar;
+    edit_->ValueColor = s.pval;
+    if (s.UseColors) {
+        view_->setTextColors(ToQColor(DocText), ToQColor(DocBackground));
+    } else {
+        view_->setTextColors(ToQColor(s.ptxt), ToQColor(s.pbkg));
+    }
+    view_->setWordWrap(s.WRAPTAGS);
+    view_->setUpperCaseTags(s.UpperCaseTags);
+}
+
+// --- creating and loading ---
+
+void TMDIChild::CreateNew(const QString& caption) {
+    Settings& s = host_.HostSettings();
+    edit_->Model().SetModified(false);
+    UpdateModified();
+    SetCaption(caption);
+    if (s.AskForStructure &&
+        host_.HostPrompter().Ask("Vytvořit HTML strukturu?", Buttons::YesNo) == Answer::Yes) {
+        host_.NewHtmlStructure(*this);
+    }
+    TSaveForm& info = host_.SaveForm();
+    if (!info.DontShowAgain()) {
+        info.exec();
+        s.SaveInfo = info.DontShowAgain();
+    }
+    host_.BringToFront();
+    panels_[2]->setText(QStringLiteral("insert"));
+    edit_->Model().SetModified(false);
+    UpdateModified();
+}
+
+bool TMDIChild::ReadInto(const QString& fileName) {
+    std::string bytes;
+    FileResult read;
+    {
+        BusyCursor busy;
+        read = ReadDocumentFile(Path(fileName), bytes);
+        if (read.ok) {
+            edit_->Model().Load(bytes);
+            bytes.clear();
+            bytes.shrink_to_fit();
+            ReadDocumentColors();
+            edit_->ColorAll();
+        }
+    }
+    if (!read.ok) {
+        host_.HostPrompter().Tell(read.message, Severity::Error);
+    }
+    return read.ok;
+}
+
+bool TMDIChild::Open(const QString& fileName) {
+    if (!ReadInto(fileName)) {
+        host_.OpenFailed();
+        return false;
+    }
+    ApplyLook();
+    edit_->Model().SetModified(false);
+    UpdateModified();
+    panels_[2]->setText(QStringLiteral("insert"));
+    SetCaption(fileName);
+    host_.BringToFront();
+    return true;
+}
+
+bool TMDIChild::Reload(const QString& fileName) {
+    if (!ReadInto(fileName)) {
+        return false;
+    }
+    edit_->Model().SetModified(false);
+    UpdateModified();
+    SetCaption(fileName);
+    const Settings& s = host_.HostSettings();
+    if (s.UseColors) {
+        view_->setTextColors(ToQColor(DocText), ToQColor(DocBackground));
+    }
+    host_.BringToFront();
+    return true;
+}
+
+void TMDIChild::ReadDocumentColors() {
+    const std::optional<editor::Position> body = edit_->FindTagStart("BODY", 0);
+    if (!body) {
+        return;
+    }
+    std::string tag;
+    edit_->NextTagInControl(*body, tag);
+    std::string name;
+    editor::Position nameOffset = 0;
+    editor::TTagParameters attributes;
+    editor::ParseTag(tag, name, nameOffset, attributes);
+    for (const editor::TTagParameter& a : attributes) {
+        std::string value = a.ParamValue;
+        if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+            value = value.substr(1, value.size() - 2);
+        }
+        const std::string key = structure::UpperCaseCZ(a.ParamName);
+        if (key == "BGCOLOR") {
+            DocBackground = structure::HtmlToColor(value);
+        } else if (key == "TEXT") {
+            DocText = structure::HtmlToColor(value);
+        } else if (key == "LINK") {
+            DocLink = structure::HtmlToColor(value);
+        }
+    }
+}
+
+// --- saving ---
+
+bool TMDIChild::ConfirmReadOnly(const QString& fileName, bool& wasReadOnly) {
+    wasReadOnly = false;
+    const std::string path = Path(fileName);
+    if (!QFileInfo::exists(fileName) || !IsReadOnly(path)) {
+        return true;
+    }
+    Prompter& prompt = host_.HostPrompter();
+    if (!SetReadOnly(path, false)) {
+        prompt.Tell("Do souboru " + path + " nelze zapisovat", Severity::Error);
+        return false;
+    }
+    wasReadOnly = true;
+    if (prompt.Ask("Skutečně zapsat změny do souboru " + path + "\r\n,který je pouze pro čtení?",
+                   Buttons::YesNo, Severity::Warning) != Answer::Yes) {
+        SetReadOnly(path, true);
+        wasReadOnly = false;
+        return false;
+    }
+    return true;
+}
+
+bool TMDIChild::WriteTo(const QString& fileName) {
+    const std::string text = edit_->Model().Text();
+    const FileResult written = WriteFileAtomically(
+        Path(fileName), host_.HostSettings().UnixFormat ? ToUnixLineEnds(text) : text);
+    if (!written.ok) {
+        host_.HostPrompter().Tell(written.message, Severity::Error);
+    }
+    return written.ok;
+}
+
+bool TMDIChild::WriteGuarded(const QString& fileName) {
+    bool wasReadOnly = false;
+    if (!ConfirmReadOnly(fileName, wasReadOnly)) {
+        return false;
+    }
+    const bool ok = WriteTo(fileName);
+    if (wasReadOnly) {
+        SetReadOnly(Path(fileName), true);
+    }
+    return ok;
+}
+
+bool TMDIChild::Save(bool saveAs) {
+    if (saveAs || Untitled(caption_)) {
+        return SaveAs();
+    }
+    if (!WriteGuarded(caption_)) {
+        return false;
+    }
+    host_.AddToRecent(caption_);
+    edit_->Model().SetModified(false);
+    UpdateModified();
+    return true;
+}
+
+bool TMDIChild::SaveAs() {
+    Settings& s = host_.HostSettings();
+    for (;;) {
+        const bool untitled = Untitled(caption_);
+        const QFileInfo current(caption_);
+        const QString folder =
+            untitled ? QString::fromStdString(s.defstore) : current.absolutePath();
+        const QString proposed = untitled ? QString() : current.fileName();
+        QString name = host_.AskSaveFileName(this, folder, proposed, saveFilterIndex_);
+        if (name.isEmpty()) {
+            return false;
+        }
+        name = QString::fromStdString(WithSaveExtension(Path(name), saveFilterIndex_));
+        saveInitialDir_ = QFileInfo(name).absolutePath();
+        s.defstore = saveInitialDir_.toStdString();
+        if (QFileInfo::exists(name)) {
+            const Answer answer = host_.HostPrompter().Ask(
+                "Soubor " + Path(name) + " existuje - přepsat?", Buttons::YesNoCancel);
+            if (answer == Answer::No) {
+                continue;
+            }
+            if (answer != Answer::Yes) {
+                return false;
+            }
+            if (!WriteGuarded(name)) {
+                return false;
+            }
+        } else if (!WriteTo(name)) {
+            return false;
+        }
+        SetCaption(name);
+        host_.AddToRecent(name);
+        edit_->Model().SetModified(false);
+        UpdateModified();
+        return true;
+    }
+}
+
+// --- preview ---
+
+void TMDIChild::ShowPage(int index) {
+    if (tabs_->currentIndex() != index) {
+        const QSignalBlocker block(tabs_);
+        tabs_->setCurrentIndex(index);
+    }
+    if (index == page_) {
+        return;
+    }
+    page_ = index;
+    if (index == 0) {
+        pages_->setCurrentWidget(view_);
+        view_->setFocus();
+        return;
+    }
+    pages_->setCurrentWidget(preview_);
+    WritePreview();
+}
+
+void TMDIChild::RefreshPreview() {
+    if (page_ == 1) {
+        WritePreview();
+    }
+}
+
+void TMDIChild::WritePreview() {
+    QString chosen;
+    if (QFileInfo::exists(caption_) && IsReadOnly(Path(caption_))) {
+        chosen = caption_; // a read-only file is previewed as stored
+    } else {
+        const unsigned number = QRandomGenerator::global()->bounded(1000000u);
+        const bool untitled = Untitled(caption_) || !QFileInfo(caption_).isAbsolute();
+        chosen = QString::fromStdString(PreviewFilePath(Path(caption_), untitled, number));
+        const std::string text = edit_->Model().Text();
+        if (!WriteFileAtomically(Path(chosen), text).ok) {
+            // The document's folder refuses files: preview from the temporary folder instead.
+            chosen = QString::fromStdString(PreviewFilePath(Path(caption_), true, number));
+            if (!WriteFileAtomically(Path(chosen), text).ok) {
+                return;
+            }
+        }
+        previewFiles_ << chosen;
+    }
+    DeletePreviewFiles(chosen);
+    preview_->Navigate(chosen);
+}
+
+void TMDIChild::DeletePreviewFiles(const QString& keep) {
+    QStringList kept;
+    for (const QString& file : previewFiles_) {
+        if (file == keep) {
+            kept << file;
+        } else {
+            QFile::remove(file);
+        }
+    }
+    previewFiles_ = kept;
+}
+
+// --- status, events, closing ---
+
+QString TMDIChild::StatusPanel(int index) const {
+    return (index >= 0 && index < 3) ? panels_[index]->text() : QString();
+}
+
+void TMDIChild::UpdateStatus() {
+    const QString caret = QString::fromStdString(editor::CaretStatusText(edit_->Model()));
+    if (panels_[0]->text() != caret) {
+        panels_[0]->setText(caret);
+    }
+    UpdateModified();
+}
+
+void TMDIChild::UpdateModified() {
+    const bool modified = edit_->Model().Modified();
+    panels_[1]->setText(modified ? QStringLiteral("změna") : QString());
+    if (modified != modified_) {
+        modified_ = modified;
+        emit modifiedChanged(modified);
+    }
+}
+
+void TMDIChild::OnTagChange() {
+    host_.DocumentTagChanged(*this);
+    RefreshPreview();
+}
+
+void TMDIChild::Activated() {
+    OnTagChange();
+}
+
+void TMDIChild::InsertText(const std::string& text) {
+    edit_->InsertText(text);
+}
+
+void TMDIChild::SurroundSelection(const std::string& before, const std::string& after) {
+    edit_->SurroundSelection(before, after);
+}
+
+bool TMDIChild::QueryClose() {
+    DeletePreviewFiles();
+    previewFiles_.clear();
+    if (!modified_) {
+        return true;
+    }
+    switch (host_.HostPrompter().Ask("Soubor " + Path(caption_) + " není uložen - uložit?",
+                                     Buttons::YesNoCancel)) {
+    case Answer::Yes:
+        return Save(false); // a save that does not happen keeps the window open
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TMDIChild::closeEvent(QCloseEvent* event) {
+    if (QueryClose()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+} // namespace zn::app::ui

@@ -1,0 +1,96 @@
+// The clipboard viewer: follows the clipboard and shows text, HTML, pictures and other data.
+#include "app/ui/ClipForm.h"
+#include "app/ui/ClipboardView.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTextBrowser>
+#include <QtTest>
+
+using zn::app::ui::TClipboardView;
+using zn::app::ui::TClipForm;
+using TPage = TClipboardView::TPage;
+
+namespace {
+
+QStringList Formats(const TClipboardView& view) {
+    QStringList names;
+    for (int i = 0; i < view.FormatList->count(); ++i)
+        names << view.FormatList->item(i)->text();
+    return names;
+}
+
+} // namespace
+
+class TestClipForm : public QObject {
+    Q_OBJECT
+private slots:
+    void window() {
+        TClipForm form;
+        QCOMPARE(form.windowTitle(), QStringLiteral("Prohlížeč schránky"));
+        QVERIFY(form.windowFlags() & Qt::WindowStaysOnTopHint);
+        QSignalSpy spy(&form, &TClipForm::VisibilityChanged);
+        form.Toggle();
+        form.Toggle();
+        QCOMPARE(spy.count(), 2);
+        QCOMPARE(spy.at(0).at(0).toBool(), true);
+        QCOMPARE(spy.at(1).at(0).toBool(), false);
+    }
+
+    void followsTheClipboard() {
+        TClipForm form;
+        form.show();
+        TClipboardView& view = *form.View;
+        QClipboard* clipboard = QGuiApplication::clipboard();
+
+        clipboard->clear();
+        QTRY_COMPARE(view.CurrentPage(), TPage::Empty);
+        QVERIFY(Formats(view).isEmpty());
+
+        clipboard->setText(QStringLiteral("Příliš žluťoučký kůň"));
+        QTRY_COMPARE(view.CurrentPage(), TPage::Text);
+        QCOMPARE(view.TextView->toPlainText(), QStringLiteral("Příliš žluťoučký kůň"));
+        QVERIFY(Formats(view).contains(QStringLiteral("text/plain")));
+
+        auto* html = new QMimeData;
+        html->setHtml(QStringLiteral("<b>tučně</b>"));
+        html->setText(QStringLiteral("tučně"));
+        clipboard->setMimeData(html);
+        QTRY_COMPARE(view.CurrentPage(), TPage::Html);
+        QCOMPARE(view.HtmlView->toPlainText(), QStringLiteral("tučně"));
+
+        QImage picture(33, 22, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        clipboard->setImage(picture);
+        QTRY_COMPARE(view.CurrentPage(), TPage::Picture);
+        QCOMPARE(view.PictureView->pixmap().size(), QSize(33, 22));
+
+        auto* other = new QMimeData;
+        other->setData(QStringLiteral("application/x-znackar-area"), QByteArray("\x01\x02OK", 4));
+        clipboard->setMimeData(other);
+        QTRY_COMPARE(view.CurrentPage(), TPage::Bytes);
+        QCOMPARE(Formats(view), QStringList{QStringLiteral("application/x-znackar-area")});
+    }
+
+    void choosingAFormatShowsIt() {
+        TClipboardView view;
+        auto* data = new QMimeData;
+        data->setHtml(QStringLiteral("<i>x</i>"));
+        data->setText(QStringLiteral("prostý"));
+        QGuiApplication::clipboard()->setMimeData(data);
+        QTRY_COMPARE(view.CurrentPage(), TPage::Html);
+        const auto items =
+            view.FormatList->findItems(QStringLiteral("text/plain"), Qt::MatchExactly);
+        QCOMPARE(items.size(), 1);
+        view.FormatList->setCurrentItem(items.constFirst());
+        QCOMPARE(view.CurrentPage(), TPage::Text);
+        QCOMPARE(view.TextView->toPlainText(), QStringLiteral("prostý"));
+    }
+};
+
+QTEST_MAIN(TestClipForm)
+#include "test_ClipForm.moc"

@@ -1,0 +1,238 @@
+// The picture viewer: zoom, status bar, save rules, clipboard, enabling and placement.
+#include "app/WindowPlacement.h"
+#include "app/ui/PPrevForm.h"
+#include "app/ui/StretchImage.h"
+#include "structure/JpegFile.h"
+#include "structure/ui/PictureImage.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+#include <map>
+
+using zn::app::ui::TPPrevForm;
+
+namespace {
+
+QImage Picture(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x * 2, y * 3, 100));
+    return image;
+}
+
+QByteArray Head(const QString& file, int bytes) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.read(bytes);
+}
+
+} // namespace
+
+class TestPPrevForm : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QGuiApplication::clipboard()->clear(); }
+
+    void windowAndControls() {
+        TPPrevForm form;
+        QCOMPARE(form.windowTitle(), QStringLiteral("Prohlížeč obrázků"));
+        QVERIFY(form.windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(form.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
+        QCOMPARE(form.TrackBar1->minimum(), 10);
+        QCOMPARE(form.TrackBar1->maximum(), 500);
+        QCOMPARE(form.TrackBar1->value(), 100);
+        QCOMPARE(form.TrackBar1->tickInterval(), 20);
+        QCOMPARE(form.OpenSB->text(), QStringLiteral("Otevřít"));
+        QCOMPARE(form.saveSB->text(), QStringLiteral("Uložit jako"));
+        QCOMPARE(form.copySB->text(), QStringLiteral("Kopírovat"));
+        QCOMPARE(form.PasteSB->text(), QStringLiteral("Vložit"));
+        QCOMPARE(form.SaveItem->text(), QStringLiteral("&Uložit jako.."));
+        QCOMPARE(form.Timer1->interval(), 300);
+    }
+
+    void emptyPictureDisablesSaveAndCopy() {
+        TPPrevForm form;
+        form.UpdateCommands();
+        QCOMPARE(form.StatusPanel0->text(), QStringLiteral("prázdný"));
+        QVERIFY(!form.saveSB->isEnabled());
+        QVERIFY(!form.copySB->isEnabled());
+        QVERIFY(!form.SaveItem->isEnabled());
+        QVERIFY(!form.SaveAs(QStringLiteral("/tmp/nic"), 1));
+    }
+
+    void zoomSizesThePictureAndShowsThePercentage() {
+        TPPrevForm form;
+        form.ShowPicture(Picture(100, 80));
+        form.TrackBar1->setValue(250);
+        QCOMPARE(form.Image->size(), QSize(250, 200));
+        QCOMPARE(form.StatusPanel1->text(), QStringLiteral("250%"));
+        form.TrackBar1->setValue(10);
+        QCOMPARE(form.Image->size(), QSize(10, 8));
+        form.SetZoom(33); // 33 % of 100 × 80 = 33 × 26.4, rounded
+        QCOMPARE(form.Image->size(), QSize(33, 26));
+        form.SetZoom(1000);
+        QCOMPARE(form.Zoom(), 500);
+        QCOMPARE(form.Image->size(), QSize(500, 400));
+        form.UpdateCommands();
+        QCOMPARE(form.StatusPanel0->text(), QStringLiteral("100x80"));
+        QVERIFY(form.saveSB->isEnabled());
+        QVERIFY(form.copySB->isEnabled());
+    }
+
+    void openedGifIsShownAtTheCurrentZoom() {
+        TPPrevForm form;
+        form.SetZoom(200);
+        QVERIFY(form.OpenFile(QStringLiteral(ZN_TEST_DATA "/pictures/pattern-interlaced.gif")));
+        QCOMPARE(form.Picture().size(), QSize(40, 30));
+        QCOMPARE(form.Image->size(), QSize(80, 60));
+        QCOMPARE(form.StatusPanel0->text(), QStringLiteral("40x30"));
+    }
+
+    void brokenFileKeepsThePictureAndNamesTheFile() {
+        QTemporaryDir dir;
+        TPPrevForm form;
+        form.ShowPicture(Picture(10, 10));
+        const QString broken = dir.filePath(QStringLiteral("špatný.gif"));
+        QFile f(broken);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("GIF89a\x05\x00");
+        f.close();
+        QVERIFY(!form.OpenFile(broken));
+        QVERIFY2(form.LastError().contains(broken), qPrintable(form.LastError()));
+        QCOMPARE(form.Picture().size(), QSize(10, 10));
+    }
+
+    void defaultExtensions() {
+        struct TCase {
+            const char* name;
+            int filter;
+            const char* expected;
+        };
+        const TCase cases[] = {
+            {"/tmp/obr", 1, "/tmp/obr.jpg"},         {"/tmp/obr", 2, "/tmp/obr.bmp"},
+            {"/tmp/obr.jpeg", 1, "/tmp/obr.jpeg"},   {"/tmp/obr.png", 2, "/tmp/obr.png"},
+            {"/tmp/a.b/obr", 1, "/tmp/a.b/obr.jpg"}, {"/tmp/obr.", 1, "/tmp/obr."},
+        };
+        for (const TCase& c : cases)
+            QCOMPARE(TPPrevForm::WithDefaultExtension(QString::fromUtf8(c.name), c.filter),
+                     QString::fromUtf8(c.expected));
+    }
+
+    void gifSavedWithFilterOneIsAJpegWithJpgAppended() {
+        QTemporaryDir dir;
+        TPPrevForm form;
+        QVERIFY(form.OpenFile(QStringLiteral(ZN_TEST_DATA "/pictures/pattern-animated.gif")));
+        QVERIFY(form.SaveAs(dir.filePath(QStringLiteral("kopie")), TPPrevForm::JpegFilter));
+        const QString written = dir.filePath(QStringLiteral("kopie.jpg"));
+        QCOMPARE(Head(written, 2), QByteArray("\xFF\xD8"));
+        auto size = zn::structure::JpegFileSize(zn::structure::ui::NativeFileName(written));
+        QCOMPARE(size.Width, 40);
+        QCOMPARE(size.Height, 30);
+
+        QVERIFY(form.SaveAs(dir.filePath(QStringLiteral("kopie")), TPPrevForm::BmpFilter));
+        QCOMPARE(Head(dir.filePath(QStringLiteral("kopie.bmp")), 2), QByteArray("BM"));
+        QCOMPARE(QImage(dir.filePath(QStringLiteral("kopie.bmp"))).size(), QSize(40, 30));
+
+        QVERIFY(!form.SaveAs(dir.filePath(QStringLiteral("chybí/x")), TPPrevForm::BmpFilter));
+        QVERIFY(form.LastError().contains(dir.filePath(QStringLiteral("chybí/x.bmp"))));
+    }
+
+    void copyAndPaste() {
+        TPPrevForm form;
+        form.ShowPicture(Picture(30, 20));
+        form.Copy();
+        QVERIFY(QGuiApplication::clipboard()->mimeData()->hasImage());
+        TPPrevForm other;
+        other.SetZoom(300);
+        other.Paste();
+        QCOMPARE(other.Picture().size(), QSize(30, 20));
+        QCOMPARE(other.Zoom(), 100);
+        QCOMPARE(other.Image->size(), QSize(30, 20));
+        QCOMPARE(other.Picture().pixel(29, 19), Picture(30, 20).pixel(29, 19));
+    }
+
+    void pasteFollowsTheClipboardWithin300ms() {
+        TPPrevForm form;
+        form.show();
+        QGuiApplication::clipboard()->setImage(Picture(5, 5));
+        QTRY_VERIFY_WITH_TIMEOUT(form.PasteSB->isEnabled(), 400);
+        QVERIFY(form.PasteItem->isEnabled());
+        QGuiApplication::clipboard()->clear();
+        QTRY_VERIFY_WITH_TIMEOUT(!form.PasteSB->isEnabled(), 400);
+        QGuiApplication::clipboard()->setText(QStringLiteral("jen text"));
+        QTest::qWait(350);
+        QVERIFY(!form.PasteSB->isEnabled());
+        form.Paste(); // nothing to paste: the picture stays empty
+        QVERIFY(form.Picture().isNull());
+    }
+
+    void showPictureChangesNothingWhileVisible() {
+        TPPrevForm form;
+        form.ShowPicture(Picture(40, 40));
+        QVERIFY(form.isVisible());
+        form.ShowPicture(Picture(70, 10));
+        QCOMPARE(form.Picture().size(), QSize(40, 40));
+        form.hide();
+        form.ShowPicture(Picture(70, 10));
+        QCOMPARE(form.Picture().size(), QSize(70, 10));
+    }
+
+    void toggleReportsVisibility() {
+        TPPrevForm form;
+        QSignalSpy spy(&form, &TPPrevForm::VisibilityChanged);
+        form.Toggle();
+        QVERIFY(form.isVisible());
+        form.Toggle();
+        QVERIFY(!form.isVisible());
+        QCOMPARE(spy.count(), 2);
+        QCOMPARE(spy.at(0).at(0).toBool(), true);
+        QCOMPARE(spy.at(1).at(0).toBool(), false);
+        form.show();
+        form.close(); // the window's close button hides it too
+        QCOMPARE(spy.count(), 4);
+        QCOMPARE(spy.at(3).at(0).toBool(), false);
+    }
+
+    void trackBarFollowsTheWidth() {
+        TPPrevForm form;
+        form.show();
+        form.resize(600, 300);
+        QTRY_COMPARE(form.TrackBar1->width(), form.width() - 120);
+    }
+
+    void placementIsStoredUnderItsKey() {
+        std::map<std::string, zn::app::TWindowPlacement> store;
+        store[TPPrevForm::PlacementKey] = {30, 40, 500, 350, false};
+        zn::app::SetPlacementStore(
+            [&](const std::string& key) -> std::optional<zn::app::TWindowPlacement> {
+                auto found = store.find(key);
+                if (found == store.end())
+                    return std::nullopt;
+                return found->second;
+            },
+            [&](const std::string& key, const zn::app::TWindowPlacement& p) { store[key] = p; });
+        {
+            TPPrevForm form;
+            form.show();
+            QCOMPARE(form.size(), QSize(500, 350));
+            form.resize(450, 320);
+            form.hide();
+        }
+        QCOMPARE(store.size(), 1u);
+        QCOMPARE(store.at(TPPrevForm::PlacementKey).Width, 450);
+        QCOMPARE(store.at(TPPrevForm::PlacementKey).Height, 320);
+        zn::app::SetPlacementStore({}, {});
+    }
+};
+
+QTEST_MAIN(TestPPrevForm)
+#include "test_PPrevForm.moc"
