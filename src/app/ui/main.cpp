@@ -1,54 +1,46 @@
-// Entry point of the editor: each file named on the command line in its own window.
-#include "editor/THTMLRichEdit.h"
-#include "editor/ui/HtmlEditView.h"
+// Entry point of the editor: a second start hands its files to the running editor; a first
+// start builds the main window and runs until it closes.
+#include "app/DocumentNames.h"
+#include "app/SettingsFile.h"
+#include "app/ui/AppSettings.h"
+#include "app/ui/Startup.h"
+#include "app/ui/TMainForm.h"
+#include "app/ui/TTMessager.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QMessageBox>
+#include <QIcon>
 
-#include <memory>
-#include <vector>
-
-namespace {
-
-struct Window {
-    std::unique_ptr<zn::editor::THTMLRichEdit> edit;
-    std::unique_ptr<zn::editor::ui::HtmlEditView> view;
-};
-
-} // namespace
+#include <unistd.h>
 
 int main(int argc, char** argv) {
+    // Qt WebEngine refuses to start its sandbox as root.
+    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Značkář"));
-    std::vector<Window> windows;
-    QStringList files = QApplication::arguments().mid(1);
-    if (files.isEmpty()) {
-        files << QString();
+    const QString title = QString::fromStdString(zn::app::ApplicationTitle());
+    QApplication::setApplicationName(QStringLiteral("znackar"));
+    QApplication::setApplicationDisplayName(title);
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QStringLiteral("hicolor"))
+        QIcon::setThemeName(QStringLiteral("Adwaita"));
+
+    std::vector<std::string> arguments;
+    for (const QString& argument : QApplication::arguments().mid(1))
+        arguments.push_back(argument.toStdString());
+
+    zn::app::SettingsStore& store = zn::app::ui::AppSettingsStore();
+    zn::app::ui::StartDecision start =
+        zn::app::ui::DecideStart(store, zn::app::SettingsFolder(), arguments);
+    if (!start.First) {
+        if (start.ExitCode != 0)
+            zn::app::ui::ReportStartFailure(start.Message);
+        return start.ExitCode;
     }
-    for (const QString& name : files) {
-        Window w;
-        w.edit = std::make_unique<zn::editor::THTMLRichEdit>();
-        w.edit->SyntaxHighLighting = true;
-        if (!name.isEmpty()) {
-            QFile file(name);
-            if (!file.open(QIODevice::ReadOnly)) {
-                QMessageBox::critical(nullptr, QStringLiteral("Značkář"),
-                                      QStringLiteral("Nelze otevřít soubor ") + name);
-                continue;
-            }
-            const QByteArray bytes = file.readAll();
-            w.edit->Model().Load(std::string_view(bytes.constData(), bytes.size()));
-        }
-        w.edit->ColorAll();
-        w.view = std::make_unique<zn::editor::ui::HtmlEditView>(*w.edit);
-        w.view->setWindowTitle(name.isEmpty() ? QStringLiteral("BezJmena1") : name);
-        w.view->resize(900, 650);
-        w.view->show();
-        windows.push_back(std::move(w));
-    }
-    if (windows.empty()) {
-        return 1;
-    }
+
+    zn::app::ui::TMainForm form(store);
+    zn::app::ui::ShowSettingsMessages(&form, store);
+    if (start.Marker)
+        start.Marker->OnHandOff = [&form] { form.ReceiveHandOff(); };
+    form.SetCommandLine(std::move(arguments));
+    form.show();
     return app.exec();
 }
