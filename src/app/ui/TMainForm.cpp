@@ -1,0 +1,147 @@
+// Building the main window: its parts, the settings, the timer, and saving at exit.
+#include "app/ui/TMainForm.h"
+
+#include "app/DocumentNames.h"
+#include "app/ui/FileTabBar.h"
+#include "app/ui/FormStores.h"
+#include "app/ui/QtPrompter.h"
+#include "app/ui/RecentFilesMenu.h"
+#include "app/ui/TMDIChild.h"
+#include "app/ui/TSaveForm.h"
+#include "app/ui/WindowPlacement.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDockWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMimeData>
+#include <QPrinter>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace zn::app::ui {
+
+TMainForm::TMainForm(SettingsStore& store, QWidget* parent)
+    : QMainWindow(parent), store_(store),
+      ownPrompter_(std::make_unique<QtPrompter>(this, std::string(ApplicationName))),
+      prompter_(ownPrompter_.get()) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QString::fromUtf8(ApplicationName.data(), ApplicationName.size()));
+    setMinimumSize(400, 260);
+    setAcceptDrops(true);
+    settings_.Load(store_);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    BuildTabs();
+    layout->addWidget(TabC);
+    ClientArea = new QMdiArea(central);
+    ClientArea->setObjectName(QStringLiteral("ClientArea"));
+    layout->addWidget(ClientArea, 1);
+    setCentralWidget(central);
+    connect(ClientArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+        UpdateCommandStates();
+        if (auto* document = sub ? qobject_cast<TMDIChild*>(sub->widget()) : nullptr)
+            document->Activated();
+    });
+
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    BuildMenus();
+    BuildToolBar();
+    BuildInspectorPanel();
+    saveForm_ = new TSaveForm(settings_.SaveInfo, this);
+
+    // The clipboard is asked once per change, not at every tick of the timer.
+    QClipboard* clipboard = QApplication::clipboard();
+    const auto readClipboard = [this, clipboard] {
+        const QMimeData* data = clipboard->mimeData();
+        clipboardHasText_ = data && data->hasText();
+    };
+    connect(clipboard, &QClipboard::dataChanged, this, readClipboard);
+    readClipboard();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(200);
+    connect(Timer1, &QTimer::timeout, this, &TMainForm::PeriodicUpdate);
+    Timer1->start();
+
+    RestoreFormState();
+    UpdateCommandStates();
+}
+
+TMainForm::~TMainForm() {
+    Timer1->stop();
+    ClientArea->disconnect(this);
+    WriteSettings();
+    // Document windows reach back into the window while they go; close them first.
+    delete ClientArea;
+    ClientArea = nullptr;
+}
+
+void TMainForm::SetPrompter(Prompter* prompter) {
+    prompter_ = prompter ? prompter : ownPrompter_.get();
+}
+
+void TMainForm::RestoreFormState() {
+    formState_ = std::make_unique<FormState>(this, MainFormStore, store_);
+    for (QAction* action : commands_.ShortcutActions())
+        formState_->AddShortcut(action);
+    openDialog_.FilterIndex = 2; // "HTML files" is the first choice
+    formState_->AddDialog(QStringLiteral("OpenDialog"), openDialog_);
+    // Centred on the screen unless a placement is stored.
+    resize(900, 650);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    formState_->Restore();
+    ApplyStateAtFirstPaint(this, settings_.State);
+}
+
+void TMainForm::BuildTabs() {
+    TabC = new FileTabBar(this);
+    connect(TabC, &FileTabBar::DocumentChosen, this, &TMainForm::TabClicked);
+    connect(TabC->TabCloseItem, &QAction::triggered, this, &TMainForm::CloseActive);
+    connect(TabC->TabFullPathItem, &QAction::triggered, this, &TMainForm::ToggleFullPath);
+    connect(TabC->TabMenu, &QMenu::aboutToShow, this, [this] {
+        TabC->TabFullPathItem->setChecked(settings_.KartaPath);
+        TabC->TabCloseItem->setShortcut(FileCloseItem->shortcut());
+    });
+}
+
+void TMainForm::BuildInspectorPanel() {
+    HTMLPanel = new QDockWidget(QStringLiteral("HTML panel"), this);
+    HTMLPanel->setObjectName(QStringLiteral("HTMLPanel"));
+    // Shown and hidden by the command states only, so it cannot be closed by hand.
+    HTMLPanel->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    InspectorPages = new QStackedWidget(HTMLPanel);
+    InspectorPages->setObjectName(QStringLiteral("InspectorPages"));
+    TP = new QToolBar(InspectorPages);
+    TP->setObjectName(QStringLiteral("TP"));
+    TP->setOrientation(Qt::Vertical);
+    TP->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    InspectorPages->addWidget(TP);
+    HTMLPanel->setWidget(InspectorPages);
+    addDockWidget(Qt::LeftDockWidgetArea, HTMLPanel);
+    HTMLPanel->hide();
+}
+
+void TMainForm::WriteSettings() {
+    if (settingsWritten_)
+        return;
+    settingsWritten_ = true;
+    settings_.State = SettingFromWindowState(windowState());
+    settings_.SaveInfo = saveForm_->DontShowAgain();
+    settings_.Save(store_);
+    if (formState_)
+        formState_->Save();
+}
+
+} // namespace zn::app::ui

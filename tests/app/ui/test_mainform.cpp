@@ -1,0 +1,675 @@
+// The main window: start-up files, recent files, Open, tabs, command states, the greeting,
+// exit, the hand-off receiver, the editor pop-up menu and dropped files.
+#include "app/HandOff.h"
+#include "app/Prompter.h"
+#include "app/SettingsKeys.h"
+#include "app/SettingsStore.h"
+#include "app/ui/FileTabBar.h"
+#include "app/ui/RecentFilesMenu.h"
+#include "app/ui/TMDIChild.h"
+#include "app/ui/TMainForm.h"
+#include "editor/ui/HtmlEditView.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMimeData>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtTest>
+
+using namespace zn::app;
+using namespace zn::app::ui;
+
+namespace {
+
+QStringList Captions(const QList<TMDIChild*>& documents) {
+    QStringList captions;
+    for (const TMDIChild* document : documents)
+        captions.push_back(document->Caption());
+    return captions;
+}
+
+QStringList TabTexts(const QTabBar& tabs) {
+    QStringList texts;
+    for (int i = 0; i < tabs.count(); ++i)
+        texts.push_back(tabs.tabText(i));
+    return texts;
+}
+
+std::vector<std::string> ToStd(const QStringList& list) {
+    std::vector<std::string> out;
+    for (const QString& s : list)
+        out.push_back(s.toStdString());
+    return out;
+}
+
+/// No argument names a file: the editor starts without documents.
+const std::vector<std::string> kNothing{"/no/such/file.html"};
+
+} // namespace
+
+class TestMainForm : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString storePath_;
+    ScriptedPrompter prompter_;
+    std::unique_ptr<SettingsStore> store_;
+    std::unique_ptr<TMainForm> form_;
+
+    QString File(const QString& name) const { return dir_.filePath(name); }
+    QString Put(const QString& name, const QByteArray& bytes = "<HTML></HTML>") {
+        const QString path = File(name);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return path;
+    }
+
+    /// A run of the editor on the test's store; the greeting and the information dialog are
+    /// taken as seen unless `fresh`.
+    TMainForm& Start(const std::vector<std::string>& arguments, bool fresh = false) {
+        if (!fresh) {
+            SettingsStore seed(storePath_.toStdString());
+            seed.WriteInteger(KVHTMLKey, "SaveInfo", 1);
+            seed.WriteString(KVHTMLKey, "Version", VersionText);
+        }
+        store_ = std::make_unique<SettingsStore>(storePath_.toStdString());
+        form_ = std::make_unique<TMainForm>(*store_);
+        form_->SetPrompter(&prompter_);
+        form_->SetCommandLine(arguments);
+        form_->show();
+        [&] { QTRY_VERIFY(form_->FirstShowDone()); }();
+        return *form_;
+    }
+
+    /// The end of the run: documents dropped without questions, settings written.
+    void Stop() {
+        if (form_) {
+            for (TMDIChild* document : form_->Documents()) {
+                document->EditedText().Model().SetModified(false);
+                document->UpdateModified();
+            }
+        }
+        form_.reset();
+        store_.reset();
+    }
+
+    void Tick() { form_->PeriodicUpdate(); }
+
+private slots:
+    void init() {
+        QVERIFY(dir_.isValid());
+        storePath_ = File(QStringLiteral("settings.sqlite"));
+        prompter_ = ScriptedPrompter();
+    }
+    void cleanup() {
+        Stop();
+        QFile::remove(storePath_);
+        QFile::remove(storePath_ + QStringLiteral("-wal"));
+        QFile::remove(storePath_ + QStringLiteral("-shm"));
+    }
+
+    // --- start-up ---
+
+    void unquotedPathWithBlankOpensTheFile() {
+        const QString page = Put(QStringLiteral("My Page.html"));
+        TMainForm& form = Start({File(QStringLiteral("My")).toStdString(), "Page.html"});
+        QCOMPARE(Captions(form.Documents()), QStringList{page});
+        QVERIFY(prompter_.shown.empty());
+    }
+
+    void argumentsNamingNoFileOpenNothing() {
+        TMainForm& form = Start({File(QStringLiteral("nic")).toStdString(), "tu", "není"});
+        QVERIFY(form.Documents().isEmpty());
+        QVERIFY(prompter_.shown.empty());
+    }
+
+    void laterMissingArgumentsAreSkippedSilently() {
+        const QString a = Put(QStringLiteral("a.html"));
+        const QString b = Put(QStringLiteral("b.html"));
+        TMainForm& form = Start(
+            {a.toStdString(), File(QStringLiteral("gone.html")).toStdString(), b.toStdString()});
+        QCOMPARE(Captions(form.Documents()), (QStringList{a, b}));
+        QVERIFY(prompter_.shown.empty());
+    }
+
+    void relativeArgumentsBecomeFullPaths() {
+        Put(QStringLiteral("rel.html"));
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(dir_.path());
+        TMainForm& form = Start({"rel.html"});
+        QDir::setCurrent(before);
+        QCOMPARE(Captions(form.Documents()), QStringList{File(QStringLiteral("rel.html"))});
+    }
+
+    void noArgumentsGiveOneUntitledDocumentWithoutTheQuestion() {
+        TMainForm& form = Start({});
+        QCOMPARE(Captions(form.Documents()), QStringList{QStringLiteral("BezJmena1")});
+        QVERIFY(prompter_.shown.empty()); // "Vytvořit HTML strukturu?" was not asked
+        QVERIFY(form.HostSettings().AskForStructure);
+        // A later New asks again.
+        prompter_.answers.push_back(Answer::No);
+        form.FileNewItemClick();
+        QCOMPARE(prompter_.shown, std::vector<std::string>{"Vytvořit HTML strukturu?"});
+        QCOMPARE(Captions(form.Documents()),
+                 (QStringList{QStringLiteral("BezJmena1"), QStringLiteral("BezJmena2")}));
+    }
+
+    void greetingOnFirstRunAfterUpgradeAndNeverAgain() {
+        Start(kNothing, true);
+        QCOMPARE(prompter_.shown,
+                 std::vector<std::string>{"Děkuji za použití 3.0pre2 Cz freeware"});
+        Stop();
+        prompter_.shown.clear();
+        {
+            SettingsStore store(storePath_.toStdString());
+            store.WriteString(KVHTMLKey, "Version", "2.1 Cz");
+        }
+        Start(kNothing, true);
+        QCOMPARE(prompter_.shown,
+                 std::vector<std::string>{"Děkuji za upgrade z 2.1 Cz na 3.0pre2 Cz freeware"});
+        Stop();
+        prompter_.shown.clear();
+        Start(kNothing, true);
+        QVERIFY(prompter_.shown.empty());
+    }
+
+    void automaticInsertionFileOpensAtStart() {
+        const QString definitions = Put(QStringLiteral("zkratky.chn"), "x");
+        {
+            SettingsStore store(storePath_.toStdString());
+            store.WriteString(KVHTMLKey, AdfOpenValue, definitions.toStdString());
+        }
+        store_ = std::make_unique<SettingsStore>(storePath_.toStdString());
+        QString loaded;
+        form_ = std::make_unique<TMainForm>(*store_);
+        form_->SetPrompter(&prompter_);
+        form_->SetCommandLine(kNothing);
+        form_->AutoOpenDefinitions = [&](const QString& name) { loaded = name; };
+        form_->show();
+        QTRY_VERIFY(form_->FirstShowDone());
+        QCOMPARE(loaded, definitions);
+    }
+
+    // --- recent files ---
+
+    void eleventhFileDropsTheOldestFromListAndMenu() {
+        TMainForm& form = Start(kNothing);
+        QVERIFY(!form.Recent->Separator()->isVisible());
+        QStringList files;
+        for (int i = 1; i <= 11; ++i)
+            files.push_back(Put(QStringLiteral("f%1.html").arg(i)));
+        for (int i = 0; i < 10; ++i)
+            form.OpenFiles({files[i]});
+        QVERIFY(form.Recent->Separator()->isVisible());
+        QCOMPARE(form.Recent->FileNames().front(), files[9]);
+        QCOMPARE(form.Recent->FileNames().size(), 10);
+        form.OpenFiles({files[10]});
+        QStringList newestFirst = files.mid(1);
+        std::reverse(newestFirst.begin(), newestFirst.end());
+        QCOMPARE(form.Recent->FileNames(), newestFirst);
+        QCOMPARE(form.HostSettings().Filesy, ToStd(files.mid(1)));
+
+        // The entries stand between their separator and the one above "&Konec".
+        const QList<QAction*> items = form.Menu(MainMenuId::Soubor)->actions();
+        const auto at = items.indexOf(form.Recent->Separator());
+        QCOMPARE(items.mid(at + 1, 10), form.Recent->Entries());
+        QVERIFY(items[at + 11]->isSeparator());
+        QCOMPARE(items[at + 12], form.FileExitItem);
+
+        // Reopening a middle entry through its menu item moves it to the top.
+        const QString middle = files[5];
+        form.CloseAll();
+        QAction* entry = form.Recent->Entries()[form.Recent->FileNames().indexOf(middle)];
+        entry->trigger();
+        QCOMPARE(form.Recent->FileNames().front(), middle);
+        QCOMPARE(form.Recent->FileNames().count(middle), 1);
+        QCOMPARE(form.Recent->FileNames().size(), 10);
+        QCOMPARE(Captions(form.Documents()), QStringList{middle});
+    }
+
+    void recentFilesSurviveARestart() {
+        TMainForm& form = Start(kNothing);
+        const QString a = Put(QStringLiteral("a.html"));
+        const QString b = Put(QStringLiteral("b.html"));
+        form.OpenFiles({a, b});
+        Stop();
+        TMainForm& again = Start(kNothing);
+        QCOMPARE(again.Recent->FileNames(), (QStringList{b, a}));
+    }
+
+    void failedOpenIsNotRemembered() {
+        TMainForm& form = Start(kNothing);
+        form.OpenFiles({File(QStringLiteral("missing.html"))});
+        QVERIFY(form.Recent->FileNames().isEmpty());
+        QCOMPARE(prompter_.shown.size(), size_t(1));
+        QVERIFY(prompter_.shown[0].starts_with("Nelze otevřít soubor "));
+    }
+
+    // --- Open and OpenFile ---
+
+    void openClosesTheEmptyUntitledDocument() {
+        TMainForm& form = Start({});
+        const QString a = Put(QStringLiteral("a.html"));
+        const QString b = Put(QStringLiteral("b.html"));
+        form.OpenFiles({a, b});
+        QCOMPARE(Captions(form.Documents()), (QStringList{a, b}));
+    }
+
+    void failedOpenKeepsTheUntitledDocument() {
+        TMainForm& form = Start({});
+        const QString a = Put(QStringLiteral("a.html"));
+        form.OpenFiles({a, File(QStringLiteral("missing.html"))});
+        QCOMPARE(Captions(form.Documents()), (QStringList{QStringLiteral("BezJmena1"), a}));
+    }
+
+    void untitledDocumentWithTextStays() {
+        TMainForm& form = Start({});
+        form.Documents()[0]->EditedText().Model().Type("<P>");
+        const QString a = Put(QStringLiteral("a.html"));
+        form.OpenFiles({a});
+        QCOMPARE(Captions(form.Documents()), (QStringList{QStringLiteral("BezJmena1"), a}));
+    }
+
+    void reopeningAnOpenFileReloadsIt() {
+        TMainForm& form = Start(kNothing);
+        const QString a = Put(QStringLiteral("a.html"), "old");
+        form.OpenFiles({a});
+        Put(QStringLiteral("a.html"), "new");
+        form.OpenFiles({a});
+        QCOMPARE(form.Documents().size(), 1);
+        QVERIFY(prompter_.shown.empty());
+        QCOMPARE(form.Documents()[0]->EditedText().Model().Text(), std::string("new"));
+
+        // Modified: the question first; No keeps the changes.
+        form.Documents()[0]->EditedText().Model().Type("X");
+        form.Documents()[0]->UpdateModified();
+        Put(QStringLiteral("a.html"), "newer");
+        prompter_.answers.push_back(Answer::No);
+        form.OpenFile(a);
+        QCOMPARE(prompter_.shown,
+                 std::vector<std::string>{
+                     "Soubor je již otevřen a není uložen!\n\rZtratit jeho změny?"});
+        QCOMPARE(form.Documents()[0]->EditedText().Model().Text(), std::string("Xnew"));
+        prompter_.answers.push_back(Answer::Yes);
+        form.OpenFile(a);
+        QCOMPARE(form.Documents()[0]->EditedText().Model().Text(), std::string("newer"));
+        QVERIFY(!form.Documents()[0]->Modified());
+        QCOMPARE(form.Documents().size(), 1);
+    }
+
+    // --- tabs and command states ---
+
+    void tabsAndCommandsFollowTheDocuments() {
+        TMainForm& form = Start(kNothing);
+        Tick();
+        QVERIFY(form.TabC->isHidden());
+        QVERIFY(!form.FileSaveAsItem->isEnabled());
+        QVERIFY(!form.FileCloseItem->isEnabled());
+        QVERIFY(!form.Menu(MainMenuId::Upravy)->menuAction()->isEnabled());
+        QVERIFY(form.FileNewItem->isEnabled());
+        QVERIFY(form.HTMLPanel->isHidden());
+
+        const QString a = Put(QStringLiteral("one/a.html"));
+        const QString b = Put(QStringLiteral("two/b.html"));
+        form.OpenFiles({a, b});
+        Tick();
+        QVERIFY(!form.TabC->isHidden());
+        QCOMPARE(TabTexts(*form.TabC), (QStringList{"a.html", "b.html"}));
+        QCOMPARE(form.TabC->currentIndex(), 1);
+        QVERIFY(form.FileSaveAsItem->isEnabled());
+        QVERIFY(form.Menu(MainMenuId::Upravy)->menuAction()->isEnabled());
+        QVERIFY(!form.FileSaveItem->isEnabled());
+        QVERIFY(!form.Saveall1->isEnabled());
+        QVERIFY(!form.Undo1->isEnabled());
+        QVERIFY(!form.HTMLPanel->isHidden());
+
+        // Modifying the first document: Save follows the active one, Save all any one.
+        TMDIChild* first = form.Documents()[0];
+        first->EditedText().Model().Type("x");
+        first->UpdateModified();
+        Tick();
+        QVERIFY(!form.FileSaveItem->isEnabled());
+        QVERIFY(form.Saveall1->isEnabled());
+        form.ActivateDocument(first);
+        Tick();
+        QCOMPARE(form.TabC->currentIndex(), 0);
+        QVERIFY(form.FileSaveItem->isEnabled());
+        QVERIFY(form.Undo1->isEnabled());
+
+        // Selection in the focused editor enables cut and copy.
+        QVERIFY(!form.CopyItem->isEnabled());
+        first->EditorView().setFocus();
+        QApplication::setActiveWindow(&form);
+        first->EditedText().Model().Select(0, 1);
+        QTRY_VERIFY(first->EditorView().hasFocus());
+        Tick();
+        QVERIFY(form.CopyItem->isEnabled());
+        QVERIFY(form.CutItem->isEnabled());
+
+        // Closing: its tab goes.
+        first->EditedText().Model().SetModified(false);
+        first->UpdateModified();
+        form.CloseActive();
+        Tick();
+        QCOMPARE(TabTexts(*form.TabC), QStringList{"b.html"});
+        form.CloseAll();
+        Tick();
+        QVERIFY(form.TabC->isHidden());
+        QVERIFY(!form.FileSaveAsItem->isEnabled());
+        QVERIFY(form.HTMLPanel->isHidden());
+    }
+
+    void inspectorPanelFollowsTheSetting() {
+        TMainForm& form = Start({});
+        Tick();
+        QVERIFY(!form.HTMLPanel->isHidden());
+        form.HostSettings().UseHTMLPanel = false;
+        Tick();
+        QVERIFY(form.HTMLPanel->isHidden());
+    }
+
+    void sameFileNameInTwoFoldersGivesTwoTabs() {
+        TMainForm& form = Start(kNothing);
+        const QString one = Put(QStringLiteral("one/index.html"), "1");
+        const QString two = Put(QStringLiteral("two/index.html"), "2");
+        form.OpenFiles({one, two});
+        Tick();
+        QCOMPARE(TabTexts(*form.TabC), (QStringList{"index.html", "index.html"}));
+        QCOMPARE(form.ActiveDocument()->Caption(), two);
+        emit form.TabC->tabBarClicked(0);
+        QCOMPARE(form.ActiveDocument()->Caption(), one);
+        Tick();
+        QCOMPARE(form.TabC->currentIndex(), 0);
+        emit form.TabC->tabBarClicked(1);
+        QCOMPARE(form.ActiveDocument()->Caption(), two);
+    }
+
+    void fullPathToggleIsWrittenAtOnce() {
+        TMainForm& form = Start(kNothing);
+        const QString a = Put(QStringLiteral("a.html"));
+        form.OpenFiles({a});
+        Tick();
+        QCOMPARE(TabTexts(*form.TabC), QStringList{"a.html"});
+        form.TabC->TabFullPathItem->trigger();
+        QCOMPARE(TabTexts(*form.TabC), QStringList{a});
+        QVERIFY(form.HostSettings().KartaPath);
+        SettingsStore other(storePath_.toStdString());
+        QCOMPARE(other.ReadInteger(KVHTMLKey, "KartaPath"), std::optional<std::int32_t>(1));
+        form.TabC->TabFullPathItem->trigger();
+        QCOMPARE(other.ReadInteger(KVHTMLKey, "KartaPath"), std::optional<std::int32_t>(0));
+        QCOMPARE(TabTexts(*form.TabC), QStringList{"a.html"});
+    }
+
+    void tabMenuShowsTheSettingAndTheCloseShortcut() {
+        TMainForm& form = Start(kNothing);
+        form.FileCloseItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+        form.HostSettings().KartaPath = true;
+        QTimer::singleShot(0, form.TabC->TabMenu, [&] {
+            QVERIFY(form.TabC->TabFullPathItem->isChecked());
+            QCOMPARE(form.TabC->TabCloseItem->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F4));
+            form.TabC->TabMenu->close();
+        });
+        form.TabC->TabMenu->exec(QPoint(10, 10));
+    }
+
+    // --- exit ---
+
+    void cancelInACloseQuestionKeepsEverythingOpen() {
+        TMainForm& form = Start(kNothing);
+        const QString a = Put(QStringLiteral("a.html"), "a");
+        const QString b = Put(QStringLiteral("b.html"), "b");
+        form.OpenFiles({a, b});
+        for (TMDIChild* document : form.Documents()) {
+            document->EditedText().Model().Type("x");
+            document->UpdateModified();
+        }
+        // b is asked first and discarded, a is cancelled: both stay, nothing is lost.
+        prompter_.answers = {Answer::No, Answer::Cancel};
+        QVERIFY(!form.close());
+        QVERIFY(form.isVisible());
+        QCOMPARE(form.Documents().size(), 2);
+        QVERIFY(form.Documents()[1]->Modified());
+        QCOMPARE(prompter_.shown.size(), size_t(2));
+        QVERIFY(QString::fromStdString(prompter_.shown[0]).contains(b));
+
+        prompter_.answers = {Answer::No, Answer::No};
+        QVERIFY(form.close());
+        QTRY_VERIFY(form.Documents().isEmpty());
+        // The settings are written when the window closes: the recent files are stored.
+        SettingsStore other(storePath_.toStdString());
+        QCOMPARE(other.ReadStringList(std::string(MainFormKey) + "\\Filesy.Items"),
+                 ToStd(QStringList{a, b}));
+    }
+
+    void saveAllWritesEveryModifiedDocument() {
+        TMainForm& form = Start(kNothing);
+        const QString a = Put(QStringLiteral("a.html"), "a");
+        const QString b = Put(QStringLiteral("b.html"), "b");
+        form.OpenFiles({a, b});
+        for (TMDIChild* document : form.Documents()) {
+            document->EditedText().Model().Type("x");
+            document->UpdateModified();
+        }
+        form.Saveall1->setEnabled(true);
+        form.Saveall1->trigger();
+        QFile fa(a), fb(b);
+        QVERIFY(fa.open(QIODevice::ReadOnly) && fb.open(QIODevice::ReadOnly));
+        QCOMPARE(fa.readAll(), QByteArray("xa"));
+        QCOMPARE(fb.readAll(), QByteArray("xb"));
+        Tick();
+        QVERIFY(!form.Saveall1->isEnabled());
+    }
+
+    // --- hand-off, browser, pop-up menu, drops, link database ---
+
+    void handOffOpensTheNamesInOrderAndEmptiesTheKey() {
+        TMainForm& form = Start(kNothing);
+        const QStringList files{Put(QStringLiteral("c.html")), Put(QStringLiteral("a.html")),
+                                Put(QStringLiteral("b c.html"))};
+        WriteHandOff(*store_, ToStd(files));
+        form.ReceiveHandOff();
+        QCOMPARE(store_->ValueCount(ToOpenKey), 0);
+        QTRY_COMPARE(Captions(form.Documents()), files);
+    }
+
+    void showInBrowserSavesFirstAndSkipsUntitled() {
+        TMainForm& form = Start({});
+        QStringList started;
+        form.ProgramStarter = [&](const QString& program, const QStringList& arguments) {
+            started << program << arguments;
+            return true;
+        };
+        form.SaveNameAsker = [](const QString&, const QString&, int&) { return QString(); };
+        Tick();
+        form.Showit->trigger(); // Save As cancelled: the document stays untitled
+        QVERIFY(started.isEmpty());
+
+        const QString page = File(QStringLiteral("my page.html"));
+        form.SaveNameAsker = [&](const QString&, const QString&, int&) { return page; };
+        form.HostSettings().HTMLBrowser = "/usr/bin/prohlížeč";
+        form.Showit->trigger();
+        QCOMPARE(form.ActiveDocument()->Caption(), page);
+        QVERIFY(QFile::exists(page));
+        QCOMPARE(started, (QStringList{"/usr/bin/prohlížeč", page}));
+
+        started.clear();
+        form.HostSettings().HTMLBrowser = "firefox --new-window";
+        form.Zobrazitvprohlei1->trigger();
+        QCOMPARE(started, (QStringList{"firefox", "--new-window", page}));
+
+        form.ProgramStarter = [](const QString&, const QStringList&) { return false; };
+        form.Zobrazitvprohlei1->trigger();
+        QCOMPARE(prompter_.shown.back(), std::string("Nelze spustit program firefox --new-window"));
+    }
+
+    void editorPopupMenuIsRebuiltFromEditAndFunctionMenus() {
+        TMainForm& form = Start({});
+        QMenu* popup = form.EditorPopupMenu();
+        const QList<QAction*> edit = form.Menu(MainMenuId::Upravy)->actions();
+        const QList<QAction*> functions = form.Menu(MainMenuId::Funkce)->actions();
+        QList<QAction*> items = popup->actions();
+        QCOMPARE(items.size(), edit.size() + 1 + functions.size());
+        QCOMPARE(items.mid(0, edit.size()), edit);
+        QVERIFY(items[edit.size()]->isSeparator());
+        QCOMPARE(items.mid(edit.size() + 1), functions);
+        // A command added later appears at the next opening, once.
+        form.AddCommand(form.Menu(MainMenuId::Funkce), {"Pokus", "Pokus"}, [] {});
+        QCOMPARE(form.EditorPopupMenu()->actions().size(), items.size() + 1);
+        QCOMPARE(form.EditorPopupMenu()->actions().size(), items.size() + 1);
+    }
+
+    void droppedFilesOpen() {
+        TMainForm& form = Start(kNothing);
+        const QString a = Put(QStringLiteral("a.html"));
+        const QString enc = Put(QStringLiteral("latin2.ENC"), "ENCODING FILE\r\n");
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(enc)});
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(&form, &enter);
+        QVERIFY(enter.isAccepted());
+        QStringList installed;
+        form.InstallEncodingFile = [&](const QString& name) { installed << name; };
+        QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&form, &drop);
+        QCOMPARE(Captions(form.Documents()), QStringList{a});
+        QCOMPARE(installed, QStringList{enc});
+        QCOMPARE(form.Recent->FileNames(), QStringList{a});
+    }
+
+    void linkDatabaseIsFedWhenTheFocusLeavesTheField() {
+        TMainForm& form = Start({});
+        QApplication::setActiveWindow(&form);
+        auto* link = new QComboBox;
+        link->setEditable(true);
+        form.statusBar()->addWidget(link);
+        form.RegisterUrlField(link);
+        link->setFocus();
+        QTRY_VERIFY(link->hasFocus() || link->lineEdit()->hasFocus());
+        link->setEditText(QStringLiteral("obrazky/logo.gif"));
+        Tick();
+        QVERIFY(form.HostSettings().LinkDatabase.empty());
+        QVERIFY(form.FocusedField() != nullptr);
+        form.Documents()[0]->EditorView().setFocus();
+        QTRY_VERIFY(!link->lineEdit()->hasFocus());
+        Tick();
+        QCOMPARE(form.HostSettings().LinkDatabase, std::vector<std::string>{"obrazky/logo.gif"});
+        Tick();
+        QCOMPARE(form.HostSettings().LinkDatabase.size(), size_t(1));
+    }
+
+    void clipboardCommandsActOnTheFocusedField() {
+        TMainForm& form = Start({});
+        QApplication::setActiveWindow(&form);
+        auto* field = new QLineEdit;
+        form.statusBar()->addWidget(field);
+        field->setText(QStringLiteral("žluťoučký"));
+        field->setFocus();
+        QTRY_VERIFY(field->hasFocus());
+        field->selectAll();
+        Tick();
+        QVERIFY(form.CopyItem->isEnabled());
+        form.CutItem->trigger();
+        QCOMPARE(field->text(), QString());
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("žluťoučký"));
+        // Paste in the document's control when it has the focus.
+        TMDIChild* document = form.Documents()[0];
+        document->EditorView().setFocus();
+        QTRY_VERIFY(document->EditorView().hasFocus());
+        Tick();
+        QVERIFY(form.PasteItem->isEnabled());
+        form.PasteItem->trigger();
+        // Windows-1250 bytes in the document.
+        QCOMPARE(document->EditedText().Model().Text(),
+                 std::string("\x9e\x6c\x75\x9d\x6f\x75\xe8\x6b\xfd"));
+        form.SelectAll1->trigger();
+        QCOMPARE(document->EditedText().Model().SelLength(), 9);
+        form.Undo1->setEnabled(true);
+        form.Undo1->trigger();
+        QCOMPARE(document->EditedText().Model().Length(), 0);
+    }
+
+    void printingIsOneJobTitledWithTheCaption() {
+        TMainForm& form = Start(kNothing);
+        QPrinter printer;
+        QVERIFY(!form.PrintActive(printer));
+        const QString a = Put(QStringLiteral("tisk.html"), "<P>Tisk</P>");
+        form.OpenFiles({a});
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(File(QStringLiteral("tisk.pdf")));
+        QVERIFY(form.PrintActive(printer));
+        QCOMPARE(printer.docName(), a);
+        QFile pdf(File(QStringLiteral("tisk.pdf")));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.readAll().startsWith("%PDF"));
+    }
+
+    void emptyMenusAreHiddenUntilTheyGetItems() {
+        TMainForm& form = Start(kNothing);
+        QVERIFY(!form.Menu(MainMenuId::Plugins)->menuAction()->isVisible());
+        QVERIFY(form.Menu(MainMenuId::Soubor)->menuAction()->isVisible());
+        QVERIFY(form.Menu(MainMenuId::Okno)->menuAction()->isVisible());
+        QAction* item = form.AddCommand(form.Menu(MainMenuId::Plugins), {"Zasuvka", "Zásuvka"}, {});
+        QVERIFY(form.Menu(MainMenuId::Plugins)->menuAction()->isVisible());
+        QCOMPARE(form.Commands().RuleOf(item), EnableRule::Always);
+    }
+
+    void windowMenuListsTheDocuments() {
+        TMainForm& form = Start(kNothing);
+        const QString a = Put(QStringLiteral("a.html"));
+        const QString b = Put(QStringLiteral("b&c.html"));
+        form.OpenFiles({a, b});
+        QMenu* menu = form.Menu(MainMenuId::Okno);
+        emit menu->aboutToShow();
+        QStringList listed;
+        QAction* firstItem = nullptr;
+        for (QAction* item : menu->actions()) {
+            if (item->isCheckable()) {
+                listed << item->text();
+                if (!firstItem)
+                    firstItem = item;
+            }
+        }
+        QCOMPARE(listed, (QStringList{"&1 " + a, "&2 " + QString(b).replace("&", "&&")}));
+        firstItem->trigger();
+        QCOMPARE(form.ActiveDocument()->Caption(), a);
+        form.WindowMinimizeItem->trigger();
+        const QList<QMdiSubWindow*> subs = form.ClientArea->subWindowList();
+        for (QMdiSubWindow* sub : subs)
+            QVERIFY(sub->isMinimized());
+        // Arranged side by side along the bottom edge.
+        subs[0]->move(100, 20);
+        form.WindowArrangeItem->trigger();
+        const int bottom = form.ClientArea->viewport()->height();
+        QCOMPARE(subs[0]->geometry().bottom() + 1, bottom);
+        QCOMPARE(subs[1]->geometry().bottom() + 1, bottom);
+        QCOMPARE(subs[0]->x(), 0);
+        QCOMPARE(subs[1]->x(), subs[0]->width());
+    }
+
+    void storedShortcutIsRestored() {
+        {
+            SettingsStore seed(storePath_.toStdString());
+            seed.WriteString(MainFormKey, "FileNewItem.ShortCut", "Ctrl+Shift+N");
+        }
+        TMainForm& form = Start(kNothing);
+        QCOMPARE(form.FileNewItem->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+N")));
+        QCOMPARE(form.FileOpenItem->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+        QCOMPARE(form.FileSaveAsItem->shortcut(), QKeySequence(QStringLiteral("Shift+F2")));
+        QCOMPARE(form.Showit->shortcut(), QKeySequence(QStringLiteral("F12")));
+    }
+};
+
+QTEST_MAIN(TestMainForm)
+#include "test_mainform.moc"
