@@ -55,7 +55,14 @@ THTMLRichEdit::~THTMLRichEdit() {
     model_.RemoveObserver(this);
 }
 
-void THTMLRichEdit::TextChanged(const TextChange&) {
+void THTMLRichEdit::TextChanged(const TextChange& change) {
+    if (trackChanges_) {
+        if (change.position <= changedTo_) {
+            changedTo_ += change.insertedLength - change.removedLength;
+        }
+        changedFrom_ = std::min(changedFrom_, change.position);
+        changedTo_ = std::max(changedTo_, change.position + change.insertedLength);
+    }
     UpdateCurrentTag();
     if (OnChange) {
         OnChange();

@@ -78,6 +78,9 @@ public:
     void PasteColored();
     /// Gives the whole text the font colour (highlighting switched off).
     void Uncolor();
+    /// Undo and redo of the model, with the text they bring back coloured.
+    void Undo();
+    void Redo();
 
 private:
     struct ModelSource {
@@ -99,8 +102,13 @@ private:
     void AfterSelectionRestored();
     void Busy(bool busy) const;
 
+    void UndoOrRedo(bool undo);
+
     TextModel model_;
-    TagLayout layout_; ///< reused by colouring passes
+    TagLayout layout_;          ///< reused by colouring passes
+    bool trackChanges_ = false; ///< an undo or redo runs: note the stretch it changes
+    Position changedFrom_ = 0;
+    Position changedTo_ = -1;
 };
 
 } // namespace zn::editor

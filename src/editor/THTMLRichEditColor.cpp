@@ -106,6 +106,33 @@ void THTMLRichEdit::Uncolor() {
     AfterSelectionRestored();
 }
 
+void THTMLRichEdit::Undo() {
+    UndoOrRedo(true);
+}
+
+void THTMLRichEdit::Redo() {
+    UndoOrRedo(false);
+}
+
+void THTMLRichEdit::UndoOrRedo(bool undo) {
+    trackChanges_ = true;
+    changedFrom_ = model_.Length();
+    changedTo_ = -1;
+    if (undo) {
+        model_.Undo();
+    } else {
+        model_.Redo();
+    }
+    trackChanges_ = false;
+    if (changedTo_ < 0) {
+        return;
+    }
+    // From the tag the change may have begun in.
+    const Position back = model_.Store().FindLastOf('<', '>', changedFrom_);
+    const Position from = (back >= 0 && model_.CharAt(back) == '<') ? back : changedFrom_;
+    ColorFrom(from, std::min(changedTo_, model_.Length()));
+}
+
 void THTMLRichEdit::InsertText(std::string_view text) {
     const Position start = model_.SelStart();
     model_.ReplaceSelection(text);

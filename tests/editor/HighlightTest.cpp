@@ -167,6 +167,22 @@ TEST(Highlight, SwitchingOffAndOn) {
     EXPECT_EQ(edit.Model().SelStart(), 0);
 }
 
+TEST(Highlight, UndoColoursWhatItBringsBack) {
+    THTMLRichEdit edit;
+    edit.SyntaxHighLighting = true;
+    LoadWithCaret(edit, "<img |src=a width=1> x <b>");
+    edit.ColorAll();
+    const std::string colored = ColorString(edit.Model());
+    edit.RemoveAttribute("width");
+    edit.Model().SetCaret(edit.Model().Length());
+    edit.Undo();
+    EXPECT_EQ(edit.Model().Text(), "<img src=a width=1> x <b>");
+    EXPECT_EQ(ColorString(edit.Model()), colored);
+    edit.Redo();
+    EXPECT_EQ(edit.Model().Text(), "<img src=a> x <b>");
+    EXPECT_EQ(ColorString(edit.Model()), "TTTT.PPPPVT...TTT");
+}
+
 TEST(Insertions, SurroundSelection) {
     THTMLRichEdit edit;
     edit.SyntaxHighLighting = true;

@@ -607,18 +607,12 @@ void HtmlEditView::selectAll() {
 }
 
 void HtmlEditView::undo() {
-    Model().Undo();
-    if (edit_.SyntaxHighLighting) {
-        edit_.ColorAll();
-    }
+    edit_.Undo();
     ensureCaretVisible();
 }
 
 void HtmlEditView::redo() {
-    Model().Redo();
-    if (edit_.SyntaxHighLighting) {
-        edit_.ColorAll();
-    }
+    edit_.Redo();
     ensureCaretVisible();
 }
 
