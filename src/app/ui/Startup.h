@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,9 +30,11 @@ inline constexpr int HandOffTimeoutMs = 10000;
 
 /// Decides, one start at a time (a lock file in `settingsFolder`), whether this start is the
 /// first: a running editor that answers under the folder's name gets the files from
-/// `arguments` (through `store`); otherwise this start takes the name and is the first. A
-/// running editor that took nothing within `timeoutMs` ends the second start with a message.
-StartDecision DecideStart(SettingsStore& store, const std::string& settingsFolder,
+/// `arguments` (through the store `openStore` gives, opened only then); otherwise this start
+/// takes the name and is the first. A running editor that took nothing within `timeoutMs`
+/// (store included) ends the second start with a message.
+StartDecision DecideStart(const std::function<SettingsStore&()>& openStore,
+                          const std::string& settingsFolder,
                           const std::vector<std::string>& arguments,
                           int timeoutMs = HandOffTimeoutMs);
 

@@ -54,6 +54,8 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent)
     });
 
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    // Menu pictures can be switched off; the tool bar keeps its pictures.
+    QCoreApplication::setAttribute(Qt::AA_DontShowIconsInMenus, !settings_.ShowMenuBitmaps);
     BuildMenus();
     BuildToolBar();
     BuildInspectorPanel();
@@ -123,6 +125,7 @@ void TMainForm::BuildInspectorPanel() {
     HTMLPanel->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
     InspectorPages = new QStackedWidget(HTMLPanel);
     InspectorPages->setObjectName(QStringLiteral("InspectorPages"));
+    InspectorPages->setMinimumWidth(180);
     TP = new QToolBar(InspectorPages);
     TP->setObjectName(QStringLiteral("TP"));
     TP->setOrientation(Qt::Vertical);

@@ -124,6 +124,8 @@ void TMainForm::FileOpenItemClick() {
     } else {
         QFileDialog dialog(this, QStringLiteral("Otevřít"));
         dialog.setFileMode(QFileDialog::ExistingFiles);
+        // The captions are shown as they are; the patterns in the last brackets do the work.
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
         dialog.setNameFilters(kOpenFilters);
         openDialog_.ApplyTo(dialog);
         if (dialog.exec() != QDialog::Accepted)

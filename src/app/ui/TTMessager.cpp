@@ -37,7 +37,8 @@ void TTMessager::Accept() {
 }
 
 HandOffResult HandOffToRunningInstance(const QString& serverName,
-                                       const std::function<void()>& writeNames, int timeoutMs) {
+                                       const std::function<bool(int remainingMs)>& writeNames,
+                                       int timeoutMs) {
     QLocalSocket socket;
     socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
     socket.setServerName(serverName);
@@ -45,12 +46,13 @@ HandOffResult HandOffToRunningInstance(const QString& serverName,
     const QDeadlineTimer deadline(timeoutMs);
     if (!socket.waitForConnected(static_cast<int>(qMin<qint64>(deadline.remainingTime(), 2000))))
         return HandOffResult::NoInstance;
-    if (writeNames)
-        writeNames();
-    socket.write(QByteArray(TTMessager::Message) + '\n');
     const auto remaining = [&] {
         return static_cast<int>(qMax<qint64>(deadline.remainingTime(), 0));
     };
+    // A running editor that holds the settings store too long counts as not answering.
+    if (writeNames && !writeNames(remaining()))
+        return HandOffResult::NoAnswer;
+    socket.write(QByteArray(TTMessager::Message) + '\n');
     socket.waitForBytesWritten(remaining());
     while (!deadline.hasExpired()) {
         if (socket.canReadLine()) {

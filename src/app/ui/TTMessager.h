@@ -47,9 +47,10 @@ enum class HandOffResult {
 };
 
 /// The second start's side: connects to the running editor; once connected, `writeNames`
-/// stores the names to hand over, the message is sent and the acknowledgement awaited for at
-/// most `timeoutMs`.
+/// stores the names to hand over (given the milliseconds left; false when it could not), the
+/// message is sent and the acknowledgement awaited. All of it takes at most `timeoutMs`.
 HandOffResult HandOffToRunningInstance(const QString& serverName,
-                                       const std::function<void()>& writeNames, int timeoutMs);
+                                       const std::function<bool(int remainingMs)>& writeNames,
+                                       int timeoutMs);
 
 } // namespace zn::app::ui

@@ -27,15 +27,16 @@ int main(int argc, char** argv) {
     for (const QString& argument : QApplication::arguments().mid(1))
         arguments.push_back(argument.toStdString());
 
-    zn::app::SettingsStore& store = zn::app::ui::AppSettingsStore();
-    zn::app::ui::StartDecision start =
-        zn::app::ui::DecideStart(store, zn::app::SettingsFolder(), arguments);
+    zn::app::ui::StartDecision start = zn::app::ui::DecideStart(
+        []() -> zn::app::SettingsStore& { return zn::app::ui::AppSettingsStore(); },
+        zn::app::SettingsFolder(), arguments);
     if (!start.First) {
         if (start.ExitCode != 0)
             zn::app::ui::ReportStartFailure(start.Message);
         return start.ExitCode;
     }
 
+    zn::app::SettingsStore& store = zn::app::ui::AppSettingsStore();
     zn::app::ui::TMainForm form(store);
     zn::app::ui::ShowSettingsMessages(&form, store);
     if (start.Marker)

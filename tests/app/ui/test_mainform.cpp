@@ -658,6 +658,18 @@ private slots:
         QCOMPARE(subs[1]->x(), subs[0]->width());
     }
 
+    void menuPicturesFollowTheSetting() {
+        for (const int shown : {0, 1}) {
+            {
+                SettingsStore seed(storePath_.toStdString());
+                seed.WriteInteger(KVHTMLKey, "ShowMenuBitmaps", shown);
+            }
+            Start(kNothing);
+            QCOMPARE(QCoreApplication::testAttribute(Qt::AA_DontShowIconsInMenus), shown == 0);
+            Stop();
+        }
+    }
+
     void storedShortcutIsRestored() {
         {
             SettingsStore seed(storePath_.toStdString());
