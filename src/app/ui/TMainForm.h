@@ -106,6 +106,8 @@ public:
     /// A second start handed over its files: come to the front, take the names from the
     /// settings store, and open them right after.
     void ReceiveHandOff();
+    /// Writes the settings and the window's form state (at exit; once).
+    void WriteSettings();
     /// The work of the first showing (recent files, command-line files, greeting, automatic
     /// insertion) has run.
     bool FirstShowDone() const { return firstShowDone_; }
@@ -224,7 +226,6 @@ private:
     void FirstShow();
     void OpenCommandLine();
     bool CloseEveryDocument();
-    void WriteSettings();
 
     // commands (TMainFormCommands.cpp)
     void CutItemClick();

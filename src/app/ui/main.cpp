@@ -6,6 +6,7 @@
 #include "app/ui/Startup.h"
 #include "app/ui/TMainForm.h"
 #include "app/ui/TTMessager.h"
+#include "app/ui/TerminationSignals.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -42,6 +43,12 @@ int main(int argc, char** argv) {
     if (start.Marker)
         start.Marker->OnHandOff = [&form] { form.ReceiveHandOff(); };
     form.SetCommandLine(std::move(arguments));
+    // Asked to end by the system: the settings are written, unsaved documents cannot be
+    // asked about.
+    zn::app::ui::WatchTerminationSignals([&form] {
+        form.WriteSettings();
+        QApplication::exit(0);
+    });
     form.show();
     return app.exec();
 }

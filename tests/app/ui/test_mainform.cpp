@@ -670,6 +670,18 @@ private slots:
         }
     }
 
+    void viewersAreToggledWithACheckMark() {
+        TMainForm& form = Start({});
+        form.PicturePreviewItem->trigger();
+        QVERIFY(form.PicturePreviewItem->isChecked());
+        form.ClipboardViewerItem->trigger();
+        QVERIFY(form.ClipboardViewerItem->isChecked());
+        form.PicturePreviewItem->trigger();
+        QVERIFY(!form.PicturePreviewItem->isChecked());
+        form.ClipboardViewerItem->trigger();
+        QVERIFY(!form.ClipboardViewerItem->isChecked());
+    }
+
     void storedShortcutIsRestored() {
         {
             SettingsStore seed(storePath_.toStdString());

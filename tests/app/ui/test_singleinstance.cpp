@@ -241,6 +241,20 @@ private slots:
         }
     }
 
+    void editorEndedBySigtermWritesItsSettings() {
+        const QString a = Put(QStringLiteral("a.html"));
+        QProcess& editor = Launch({a});
+        QTRY_VERIFY_WITH_TIMEOUT(Answers(), 20000);
+        QCOMPARE(HandOffToRunningInstance(serverName_, {}, 20000), HandOffResult::Delivered);
+        editor.terminate();
+        QVERIFY(editor.waitForFinished(10000));
+        QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(editor.exitCode(), 0);
+        SettingsStore store(StorePath());
+        QCOMPARE(store.ReadStringList(std::string(MainFormKey) + "\\Filesy.Items"),
+                 std::vector<std::string>{a.toStdString()});
+    }
+
     void markerNameCannotBeTakenTwice() {
         TTMessager first(serverName_);
         QVERIFY(first.Listen());
