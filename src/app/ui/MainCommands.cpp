@@ -14,16 +14,16 @@ void SetHint(QAction* action, const QString& hint) {
     action->setStatusTip(longText);
 }
 
-QAction* CommandRegistry::Make(QObject* owner, const CommandSpec& spec, std::function<void()> run) {
-    auto* action = new QAction(spec.Caption, owner);
-    action->setObjectName(QString::fromLatin1(spec.Name));
-    action->setShortcut(spec.Shortcut);
-    if (!spec.Icon.isEmpty())
-        action->setIcon(QIcon::fromTheme(spec.Icon));
-    SetHint(action, spec.Hint);
+QAction* CommandRegistry::Make(QObject* owner, const CommandItem& item, std::function<void()> run) {
+    auto* action = new QAction(item.Caption, owner);
+    action->setObjectName(QString::fromLatin1(item.Name));
+    action->setShortcut(item.Shortcut);
+    if (!item.Icon.isEmpty())
+        action->setIcon(QIcon::fromTheme(item.Icon));
+    SetHint(action, item.Hint);
     if (run)
         QObject::connect(action, &QAction::triggered, owner, [run = std::move(run)] { run(); });
-    Register(action, spec.Rule);
+    Register(action, item.Rule);
     shortcutActions_.push_back(action);
     return action;
 }

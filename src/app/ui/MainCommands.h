@@ -19,8 +19,8 @@ namespace zn::app::ui {
 /// One menu item or tool button. `Name` is the object name (the stored shortcut is kept under
 /// "<Name>.ShortCut"); `Hint` is "short text|status-bar text" (one part serves as both);
 /// `Icon` is a name of the desktop's icon theme, or empty.
-struct CommandSpec {
-    CommandSpec(const char* name, QString caption, QKeySequence shortcut = {}, QString hint = {},
+struct CommandItem {
+    CommandItem(const char* name, QString caption, QKeySequence shortcut = {}, QString hint = {},
                 EnableRule rule = EnableRule::Always, QString icon = {})
         : Name(name), Caption(std::move(caption)), Shortcut(std::move(shortcut)),
           Hint(std::move(hint)), Rule(rule), Icon(std::move(icon)) {}
@@ -40,7 +40,7 @@ void SetHint(QAction* action, const QString& hint);
 class CommandRegistry {
 public:
     /// A new action owned by `owner`, triggering `run`.
-    QAction* Make(QObject* owner, const CommandSpec& spec, std::function<void()> run);
+    QAction* Make(QObject* owner, const CommandItem& item, std::function<void()> run);
     /// An action made elsewhere (a submenu's action, another part's command).
     void Register(QAction* action, EnableRule rule);
     /// Enables every action by its rule.

@@ -135,7 +135,7 @@ public:
     QMenu* Menu(MainMenuId id) const { return menus_[static_cast<int>(id)]; }
     /// A command in a menu (and its enabling rule). Call while the window is being built, so
     /// that the user's stored shortcut is restored with the others.
-    QAction* AddCommand(QMenu* menu, const CommandSpec& spec, std::function<void()> run);
+    QAction* AddCommand(QMenu* menu, const CommandItem& item, std::function<void()> run);
     /// The same action as a tool button of `SpeedPanel`.
     void AddToolButton(QAction* action);
     CommandRegistry& Commands() { return commands_; }

@@ -38,8 +38,8 @@ EnableRule MenuRule(MainMenuId id) {
 
 } // namespace
 
-QAction* TMainForm::AddCommand(QMenu* menu, const CommandSpec& spec, std::function<void()> run) {
-    QAction* action = commands_.Make(this, spec, std::move(run));
+QAction* TMainForm::AddCommand(QMenu* menu, const CommandItem& item, std::function<void()> run) {
+    QAction* action = commands_.Make(this, item, std::move(run));
     if (menu)
         menu->addAction(action);
     // A shortcut works even while its menu is closed or disabled by the rules.
