@@ -15,7 +15,7 @@ namespace {
 constexpr std::size_t kMaxFileSize = 4 << 20; // larger "ini" files are not ours to read
 
 std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t' || text.front() == '\r')) {
         text.remove_prefix(1);
     }
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) {
@@ -200,11 +200,13 @@ IniGroups ParseIni(std::string_view text) {
             continue;
         }
         const std::size_t equals = line.find('=');
-        if (current == nullptr || equals == std::string_view::npos || equals == 0) {
+        if (current == nullptr || equals == std::string_view::npos) {
             continue;
         }
-        current->try_emplace(std::string(Trimmed(line.substr(0, equals))),
-                             std::string(Trimmed(line.substr(equals + 1))));
+        const std::string_view key = Trimmed(line.substr(0, equals));
+        if (!key.empty()) {
+            current->try_emplace(std::string(key), std::string(Trimmed(line.substr(equals + 1))));
+        }
     }
     return groups;
 }

@@ -15,6 +15,8 @@ TEST(DesktopApps, IniGroupsAndKeys) {
                                    "Name = Viewer \n"
                                    "Name=second is ignored\n"
                                    "=no key\n"
+                                   " \t= blank key\n"
+                                   "\r=blank key after a stray CR\n"
                                    "garbage line\n"
                                    "[Other]\n"
                                    "Exec=x\n"

@@ -239,6 +239,19 @@ private slots:
         QCOMPARE(w.Shown(), std::string("x|"));
     }
 
+    void dateAndTimeInTheLocaleFormats() {
+        const QTime time(9, 5, 7);
+        const QDate date(2024, 3, 5);
+        const QLocale czech(QLocale::Czech, QLocale::Czechia);
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        // Long time format with seconds, without the time zone that Qt's long format adds.
+        QCOMPARE(ui::TimeText(time, czech), QStringLiteral("9:05:07"));
+        QCOMPARE(ui::TimeText(time, english), QStringLiteral("9:05:07 AM"));
+        QCOMPARE(ui::TimeText(QTime(21, 0, 0), QLocale::c()), QStringLiteral("21:00:00"));
+        QCOMPARE(ui::DateText(date, czech), QStringLiteral("05.03.24"));
+        QCOMPARE(ui::DateText(date, english), QStringLiteral("3/5/24"));
+    }
+
     void timeIntoAnEditableComboBox() {
         test::TagTestWindow w;
         Activate(w, w.combo);
