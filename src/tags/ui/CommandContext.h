@@ -3,7 +3,9 @@
 #pragma once
 
 #include "app/Prompter.h"
+#include "app/Settings.h"
 #include "editor/THTMLRichEdit.h"
+#include "editor/ui/HtmlEditView.h"
 #include "structure/Links.h"
 
 #include <QWidget>
@@ -20,6 +22,11 @@ struct CommandOptions {
     std::string CopyPath; ///< sub-folder for copied files (UTF-8)
 };
 
+/// The options out of the main window's settings.
+inline CommandOptions OptionsOf(const app::Settings& settings) {
+    return {settings.UpperCaseTags, settings.PreferRelative, settings.CopyFiles, settings.CopyPath};
+}
+
 class CommandContext {
 public:
     virtual ~CommandContext() = default;
@@ -30,8 +37,11 @@ public:
     virtual app::Prompter& Prompter() = 0;
     /// The main window (parent of popups and dialogs).
     virtual QWidget* ParentWindow() = 0;
-    /// The text control shown by a widget (a document view); null for any other widget.
-    virtual editor::THTMLRichEdit* EditOfView(QWidget* widget) = 0;
+    /// The text control shown by a widget (a document's view); null for any other widget.
+    virtual editor::THTMLRichEdit* EditOfView(QWidget* widget) {
+        auto* view = qobject_cast<editor::ui::HtmlEditView*>(widget);
+        return view != nullptr ? &view->Edit() : nullptr;
+    }
     /// The full file name of the active document (UTF-8); empty when it was never saved.
     virtual std::string DocumentFileName() = 0;
 

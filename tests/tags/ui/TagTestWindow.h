@@ -1,70 +1,30 @@
-// A small main window for tests of the tag commands: menus, tool bars, a document view, a
-// Tag Inspector field, and the command context they need.
+// A small main window for tests of the tag commands: menus, tool bars, a real document window,
+// a Tag Inspector field, and the command context and document host they need.
 #pragma once
 
-#include "editor/Cp1250.h"
-#include "editor/DocumentKeys.h"
+#include "app/Settings.h"
+#include "app/SettingsStore.h"
+#include "app/ui/DocumentHost.h"
+#include "app/ui/TMDIChild.h"
+#include "app/ui/TSaveForm.h"
+#include "editor/ui/HtmlEditView.h"
 #include "editor/ui/TComboBox98.h"
 #include "tags/ui/TagActions.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 namespace zn::tags::test {
 
-/// Shows the document text with "|" at the caret and passes Alt+Del and typed text to the
-/// control, as the document window's view does.
-class DocumentView : public QWidget {
-public:
-    DocumentView(editor::THTMLRichEdit& edit, QWidget* parent)
-        : QWidget(parent), edit_(edit), keys_(edit) {
-        setFocusPolicy(Qt::StrongFocus);
-        setMinimumSize(420, 180);
-        edit_.OnChange = [this] { update(); };
-        edit_.OnSelectionChange = [this] { update(); };
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.fillRect(rect(), Qt::white);
-        std::string text = edit_.Model().Text();
-        text.insert(static_cast<std::size_t>(edit_.Model().Sel().caret), "|");
-        QString shown = QString::fromStdString(editor::Cp1250ToUtf8(text));
-        shown.remove(QLatin1Char('\r'));
-        painter.drawText(rect().adjusted(6, 6, -6, -6), Qt::AlignLeft | Qt::AlignTop, shown);
-    }
-
-    void keyPressEvent(QKeyEvent* event) override {
-        editor::KeyModifiers mods;
-        mods.alt = event->modifiers().testFlag(Qt::AltModifier);
-        mods.ctrl = event->modifiers().testFlag(Qt::ControlModifier);
-        mods.shift = event->modifiers().testFlag(Qt::ShiftModifier);
-        if (event->key() == Qt::Key_Delete && keys_.KeyDown(editor::EditKey::Delete, mods)) {
-            return;
-        }
-        if (!event->text().isEmpty() && event->text()[0].isPrint() && !mods.ctrl && !mods.alt) {
-            edit_.Model().Type(editor::Utf8ToCp1250(event->text().toStdString()));
-            return;
-        }
-        QWidget::keyPressEvent(event);
-    }
-
-private:
-    editor::THTMLRichEdit& edit_;
-    editor::DocumentKeys keys_;
-};
-
-class TagTestWindow : public QMainWindow, public ui::CommandContext {
+class TagTestWindow : public QMainWindow, public ui::CommandContext, public app::ui::DocumentHost {
 public:
     TagTestWindow() {
         setWindowTitle(QStringLiteral("Značkář – příkazy tagů"));
+        settings.AskForStructure = false;
         actions = new ui::TagActions(*this, this);
         htmlMenu = menuBar()->addMenu(QStringLiteral("&HTML"));
         editMenu = menuBar()->addMenu(QStringLiteral("&Úpravy"));
@@ -86,48 +46,72 @@ public:
         titleEdit->setObjectName(QStringLiteral("TitleEdit"));
         layout->addWidget(titleEdit);
         combo = new editor::ui::TComboBox98(central);
-        combo->setEditable(true);
         layout->addWidget(combo);
         button = new QPushButton(QStringLiteral("OK"), central);
         layout->addWidget(button);
-        view = new DocumentView(edit, central);
-        layout->addWidget(view, 1);
+        document = new app::ui::TMDIChild(*this, central);
+        layout->addWidget(document, 1);
+        document->CreateNew(QStringLiteral("BezJmena1"));
+        view = &document->EditorView();
         setCentralWidget(central);
-        resize(900, 480);
+        resize(900, 560);
     }
 
-    editor::THTMLRichEdit* ActiveEdit() override { return hasDocument ? &edit : nullptr; }
-    ui::CommandOptions Options() const override { return options; }
+    ~TagTestWindow() override {
+        // The document window writes its state into the store, which goes before the children.
+        delete document;
+    }
+
+    // --- the command context ---
+    editor::THTMLRichEdit* ActiveEdit() override {
+        return hasDocument ? &document->EditedText() : nullptr;
+    }
+    ui::CommandOptions Options() const override { return ui::OptionsOf(settings); }
     app::Prompter& Prompter() override { return prompter; }
     QWidget* ParentWindow() override { return this; }
     editor::THTMLRichEdit* EditOfView(QWidget* widget) override {
-        return hasDocument && widget == view ? &edit : nullptr;
+        return hasDocument ? CommandContext::EditOfView(widget) : nullptr;
     }
-    std::string DocumentFileName() override { return fileName; }
+    std::string DocumentFileName() override { return {}; }
+
+    // --- the document host ---
+    app::Settings& HostSettings() override { return settings; }
+    app::SettingsStore& HostStore() override { return store; }
+    app::Prompter& HostPrompter() override { return prompter; }
+    app::ui::TSaveForm& SaveForm() override { return saveForm; }
+    void AddToRecent(const QString&) override {}
+    void OpenFailed() override {}
+    QMenu* EditorPopupMenu() override { return nullptr; }
+    void NewHtmlStructure(app::ui::TMDIChild&) override { actions->Action("ND1")->trigger(); }
+    void BringToFront() override {}
+    void DocumentTagChanged(app::ui::TMDIChild&) override {}
+    QString AskSaveFileName(QWidget*, const QString&, const QString&, int&) override { return {}; }
+
+    editor::THTMLRichEdit& Edit() { return document->EditedText(); }
 
     /// Loads text in which "|" marks the caret or "[" and "]" the selection.
     void Load(std::string text) {
         const std::size_t caret = text.find('|');
         if (caret != std::string::npos) {
             text.erase(caret, 1);
-            edit.Model().Load(text);
-            edit.Model().SetCaret(static_cast<editor::Position>(caret));
+            Edit().Model().Load(text);
+            Edit().Model().SetCaret(static_cast<editor::Position>(caret));
             return;
         }
         const std::size_t open = text.find('[');
         const std::size_t close = text.find(']');
         text.erase(close, 1);
         text.erase(open, 1);
-        edit.Model().Load(text);
-        edit.Model().Select(static_cast<editor::Position>(open),
-                            static_cast<editor::Position>(close - open - 1));
+        Edit().Model().Load(text);
+        Edit().Model().Select(static_cast<editor::Position>(open),
+                              static_cast<editor::Position>(close - open - 1));
     }
 
     /// The text with "|" at an empty selection, or "[" and "]" around a selection.
-    std::string Shown() const {
-        std::string text = edit.Model().Text();
-        const auto start = static_cast<std::size_t>(edit.Model().SelStart());
-        const auto end = static_cast<std::size_t>(edit.Model().SelEnd());
+    std::string Shown() {
+        std::string text = Edit().Model().Text();
+        const auto start = static_cast<std::size_t>(Edit().Model().SelStart());
+        const auto end = static_cast<std::size_t>(Edit().Model().SelEnd());
         if (start == end) {
             return text.insert(start, "|");
         }
@@ -137,11 +121,11 @@ public:
 
     void Trigger(const char* name) { actions->Action(QString::fromUtf8(name))->trigger(); }
 
-    editor::THTMLRichEdit edit;
-    bool hasDocument = true;
-    ui::CommandOptions options;
+    app::Settings settings;
+    app::SettingsStore store{":memory:"};
     app::ScriptedPrompter prompter;
-    std::string fileName;
+    app::ui::TSaveForm saveForm{true};
+    bool hasDocument = true;
 
     ui::TagActions* actions;
     QMenu* htmlMenu;
@@ -152,7 +136,8 @@ public:
     QLineEdit* titleEdit;
     editor::ui::TComboBox98* combo;
     QPushButton* button;
-    DocumentView* view;
+    app::ui::TMDIChild* document;
+    editor::ui::HtmlEditView* view;
 };
 
 } // namespace zn::tags::test

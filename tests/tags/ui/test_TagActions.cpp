@@ -1,12 +1,15 @@
 // The tag commands through their real menu items, shortcuts and tool buttons.
 #include "TagTestWindow.h"
 
+#include "editor/Cp1250.h"
+
 #include "tags/TagCommands.h"
 #include "tags/ui/FocusedField.h"
 
 #include <QAction>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -136,13 +139,28 @@ private slots:
         };
         for (const bool upper : {true, false}) {
             test::TagTestWindow w;
-            w.options.UpperCaseTags = upper;
+            w.settings.UpperCaseTags = upper;
             for (const auto& row : rows) {
                 w.Load(row.before);
                 w.Trigger(row.action);
                 QCOMPARE(w.Shown(), std::string(upper ? row.upper : row.lower));
             }
         }
+    }
+
+    void htmlMenuByMouse() {
+        test::TagTestWindow w;
+        Activate(w, w.view);
+        w.Load("see [page.html]");
+        QMenuBar* bar = w.menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(w.htmlMenu->menuAction()).center());
+        QTRY_VERIFY(w.htmlMenu->isVisible());
+        QAction* link = w.actions->Action("Vytvoitodkaz1");
+        QTest::mouseClick(w.htmlMenu, Qt::LeftButton, {},
+                          w.htmlMenu->actionGeometry(link).center());
+        QTRY_VERIFY(!w.htmlMenu->isVisible());
+        QCOMPARE(w.Shown(), std::string("see <A HREF=\"page.html\">page.html</A>|"));
     }
 
     void wrappingTwiceNests() {
@@ -167,11 +185,21 @@ private slots:
         QCOMPARE(w.Shown(), std::string("Text|"));
         QCOMPARE(w.prompter.shown.back(), std::string(kClearDocumentQuestion));
 
-        w.options.UpperCaseTags = false;
+        w.settings.UpperCaseTags = false;
         w.prompter.answers = {Answer::No};
         w.Trigger("ND1");
         QCOMPARE(w.Shown(), std::string("<html>\r\n<head>\r\n<title></title>\r\n</head>\r\n"
                                         "<body>\r\n|\r\nText\r\n</body>\r\n</html>"));
+    }
+
+    void newDocumentAsksForTheStructure() {
+        test::TagTestWindow w;
+        w.settings.AskForStructure = true;
+        w.prompter.answers = {Answer::Yes};
+        w.document->CreateNew(QStringLiteral("BezJmena2"));
+        QCOMPARE(w.prompter.shown.size(), std::size_t(1)); // only "Vytvořit HTML strukturu?"
+        QCOMPARE(w.Shown(), std::string("<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n"
+                                        "<BODY>\r\n|\r\n</BODY>\r\n</HTML>"));
     }
 
     void shortcutsReachTheirCommands() {
@@ -192,7 +220,7 @@ private slots:
         test::TagTestWindow w;
         Activate(w, w.view);
         int removals = 0;
-        w.edit.OnBusy = [&](bool busy) { removals += busy ? 1 : 0; };
+        w.Edit().OnBusy = [&](bool busy) { removals += busy ? 1 : 0; };
         w.Load("<I><B|>x</B></I>");
         QSignalSpy menuItem(w.actions->Action("Removetag1"), &QAction::triggered);
         QTest::keyClick(w.view, Qt::Key_Delete, Qt::AltModifier);
@@ -371,9 +399,9 @@ private slots:
         w.Load("|");
         w.Trigger("ND1");
         w.Trigger("Heading1");
-        w.edit.Model().SetCaret(w.edit.Model().SelStart() + 1);
+        w.Edit().Model().SetCaret(w.Edit().Model().SelStart() + 1);
         QTest::keyClicks(w.view, "Nadpis");
-        w.edit.Model().SetCaret(w.edit.Model().Length() - 18);
+        w.Edit().Model().SetCaret(w.Edit().Model().Length() - 18);
         w.Trigger("Unorderedlist2");
         w.Trigger("BoldSB");
         w.Trigger("N16");
