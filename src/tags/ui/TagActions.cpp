@@ -375,6 +375,14 @@ QMenu* TagActions::Menu(const QString& name) const {
     return it == menus_.end() ? nullptr : it->second.get();
 }
 
+void TagActions::Install(QMenu* html, QMenu* edit, QMenu* functions, QToolBar* speedPanel,
+                         QMenu* plugins) {
+    FillHtmlMenu(html);
+    FillEditMenu(edit);
+    FillFunctionMenu(functions);
+    AddFunctionButtons(speedPanel, plugins);
+}
+
 void TagActions::FillHtmlMenu(QMenu* html) {
     html->addMenu(Menu("InsertTagMenu"));
     html->addMenu(Menu("SpecialMenu"));

@@ -28,6 +28,11 @@ public:
     explicit TagActions(CommandContext& context, QObject* parent = nullptr);
     ~TagActions() override;
 
+    /// Everything at once: the items of the "&HTML", "&Úpravy" and "&Funkce" menus and the
+    /// buttons of the main tool bar (with "Instalované pluginy" when `plugins` is given).
+    void Install(QMenu* html, QMenu* edit, QMenu* functions, QToolBar* speedPanel,
+                 QMenu* plugins = nullptr);
+
     /// "Vložit tag" (with "Text", "Seznamy" and "Formuláře"), "Speciální znaky",
     /// "Nová HTML struktura" and "Vytvořit odkaz".
     void FillHtmlMenu(QMenu* html);

@@ -29,14 +29,11 @@ public:
         htmlMenu = menuBar()->addMenu(QStringLiteral("&HTML"));
         editMenu = menuBar()->addMenu(QStringLiteral("&Úpravy"));
         functionMenu = menuBar()->addMenu(QStringLiteral("&Funkce"));
-        actions->FillHtmlMenu(htmlMenu);
-        actions->FillEditMenu(editMenu);
-        actions->FillFunctionMenu(functionMenu);
-
+        pluginMenu = menuBar()->addMenu(QStringLiteral("&Plug-ins"));
         speedPanel = addToolBar(QStringLiteral("SpeedPanel"));
         speedPanel->setObjectName(QStringLiteral("SpeedPanel"));
         speedPanel->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        actions->AddFunctionButtons(speedPanel);
+        actions->Install(htmlMenu, editMenu, functionMenu, speedPanel, pluginMenu);
 
         auto* central = new QWidget(this);
         auto* layout = new QVBoxLayout(central);
@@ -131,6 +128,7 @@ public:
     QMenu* htmlMenu;
     QMenu* editMenu;
     QMenu* functionMenu;
+    QMenu* pluginMenu;
     QToolBar* speedPanel;
     QToolBar* tp;
     QLineEdit* titleEdit;

@@ -334,6 +334,13 @@ private slots:
         QTRY_VERIFY(first.isNull()); // the previous copy is gone
         QVERIFY(w.actions->LastPopup()->actions().contains(w.actions->Action("Mezera1")));
         w.actions->LastPopup()->close();
+
+        QAction* plugin = w.pluginMenu->addAction(QStringLiteral("Rot13"));
+        auto* plugins = w.speedPanel->findChild<QToolButton*>(QStringLiteral("PluginsSB"));
+        QVERIFY(plugins != nullptr);
+        QTest::mouseClick(plugins, Qt::LeftButton);
+        QCOMPARE(w.actions->LastPopup()->actions(), QList<QAction*>({plugin}));
+        w.actions->LastPopup()->close();
     }
 
     void nothingHappensWithoutADocument() {
