@@ -28,6 +28,9 @@ std::string NormalizeLineEnds(std::string_view text) {
 }
 
 bool HasLoneLineBreak(std::string_view text) {
+    if (text.empty()) {
+        return false;
+    }
     // Every LF must follow a CR and every CR must precede an LF.
     const char* data = text.data();
     const std::size_t n = text.size();

@@ -185,7 +185,7 @@ void HtmlEditView::paintEvent(QPaintEvent* event) {
         painter.fillRect(box, palette_.background);
         painter.setPen(palette_.text);
         painter.drawText(QPointF(caret.left(), caret.top() + fonts_->Ascent()), preedit_);
-    } else if (hasFocus() && caretOn_ && model.Sel().Empty()) {
+    } else if (hasFocus() && caretOn_) {
         painter.fillRect(caretRect(), model.Overwrite() ? QColor(0, 0, 0, 90) : palette_.text);
     }
     shownSel_ = model.Sel();

@@ -1,0 +1,424 @@
+// The tag commands through their real menu items, shortcuts and tool buttons.
+#include "TagTestWindow.h"
+
+#include "editor/Cp1250.h"
+
+#include "tags/TagCommands.h"
+#include "tags/ui/FocusedField.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+using namespace zn::tags;
+using zn::app::Answer;
+
+class TestTagActions : public QObject {
+    Q_OBJECT
+
+private:
+    /// The captions of a menu's items ("-" for a separator).
+    static QStringList Captions(QMenu* menu) {
+        QStringList captions;
+        for (QAction* action : menu->actions()) {
+            captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        }
+        return captions;
+    }
+
+    static void Activate(QWidget& window, QWidget* focus) {
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        if (focus != nullptr) {
+            focus->setFocus();
+            QTRY_VERIFY(focus->hasFocus());
+        }
+    }
+
+private slots:
+    void menusHoldTheCommands() {
+        test::TagTestWindow w;
+        QCOMPARE(Captions(w.htmlMenu), QStringList({"Vložit tag", "Speciální znaky",
+                                                    "Nová HTML struktura", "Vytvořit odkaz"}));
+        QCOMPARE(Captions(w.actions->Menu("InsertTagMenu")),
+                 QStringList({"BaseFont", "WBR", "DIV", "SPAN", "NoBreak", "Banner", "-", "Font",
+                              "Ukončení řádku", "Nadpis", "Odkaz", "Obrázek", "BGSound",
+                              "Vodorovná čára", "Odstavec", "-", "Text", "Seznamy", "Formuláře"}));
+        QCOMPARE(Captions(w.actions->Menu("SpecialMenu")),
+                 QStringList({"<", ">", "&&", "\"", "§", "Copyright", "Registered", "Trade mark",
+                              "Mezera"}));
+        QCOMPARE(Captions(w.actions->Menu("ListMenu")),
+                 QStringList({"Tříděný seznam", "Netříděný seznam", "Seznam definic"}));
+        QCOMPARE(Captions(w.actions->Menu("FormMenu")),
+                 QStringList({"Vložit Formulář", "Input", "TextArea"}));
+        QCOMPARE(Captions(w.actions->Menu("NewMenu")), QStringList({"Normální dokument"}));
+        QCOMPARE(Captions(w.editMenu),
+                 QStringList({"Odstranit tag", "Vybrat mezi tagem", "Vybrat mezi tagem (včetně)"}));
+        QCOMPARE(Captions(w.functionMenu), QStringList({"Vložit čas", "Vložit datum"}));
+        QCOMPARE(Captions(w.actions->Menu("TextMenu")).size(), 22);
+    }
+
+    void hintsAndShortcuts() {
+        test::TagTestWindow w;
+        const struct {
+            const char* name;
+            const char* caption;
+            const char* hint;
+            QList<QKeySequence> keys;
+        } rows[] = {
+            {"WordBreak1", "WBR", "Dělění povoleno", {}},
+            {"Banner1", "Banner", "Banner (pod body)", {}},
+            {"Bold1", "Tučný", "b", {QKeySequence(Qt::CTRL | Qt::Key_B)}},
+            {"Italic1", "Kurzíva", "i", {QKeySequence(Qt::CTRL | Qt::Key_I)}},
+            {"Underlined1", "Podtržený", "u", {QKeySequence(Qt::CTRL | Qt::Key_U)}},
+            {"strike", "Přeškrtnutý", "strike", {}},
+            {"Kbd2", "Kbd", "Příklad vstupu z klávesnice", {}},
+            {"SUP1", "SUP", "Horní index", {}},
+            {"N14", "&&", "&amp;", {}},
+            {"MenuTM", "Trade mark", "&#153;", {}},
+            {"Break1",
+             "Ukončení řádku",
+             "Ukončení řádku",
+             {QKeySequence(Qt::SHIFT | Qt::Key_Return), QKeySequence(Qt::SHIFT | Qt::Key_Enter)}},
+            {"Paragraph1",
+             "Odstavec",
+             "Odstavec",
+             {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}},
+            {"Removetag1",
+             "Odstranit tag",
+             "Odstranit tag",
+             {QKeySequence(Qt::ALT | Qt::Key_Delete)}},
+            {"Selectbetweentagpair1",
+             "Vybrat mezi tagem",
+             "Vybrat mezi tagem",
+             {QKeySequence(Qt::CTRL | Qt::Key_T)}},
+            {"LinkSB",
+             "Vytvořit odkaz z označeného textu",
+             "Vytvořit odkaz z označeného textu",
+             {}},
+            {"RemoveSB", "Odstranit aktuální tag", "Odstranit aktuální tag", {}},
+        };
+        for (const auto& row : rows) {
+            QAction* action = w.actions->Action(QString::fromUtf8(row.name));
+            QVERIFY2(action != nullptr, row.name);
+            QCOMPARE(action->text(), QString::fromUtf8(row.caption));
+            QCOMPARE(action->statusTip(), QString::fromUtf8(row.hint));
+            QCOMPARE(action->shortcuts(), row.keys);
+        }
+    }
+
+    void menuItemsWriteTagsInTheChosenCase() {
+        const struct {
+            const char* action;
+            const char* before;
+            const char* upper;
+            const char* lower;
+        } rows[] = {
+            {"Bold1", "a[b]c", "a<B>[b]</B>c", "a<b>[b]</b>c"},
+            {"BaseFont1", "|", "<BASEFONT>|", "<basefont>|"},
+            {"DIV1", "[x]", "<DIV>[x]</DIV>", "<div>[x]</div>"},
+            {"Banner1", "|", "<BANNER>|</BANNER>", "<banner>|</banner>"},
+            {"strike", "[x]", "<STRIKE>[x]</STRIKE>", "<strike>[x]</strike>"},
+            {"N14", "a|", "a&amp;|", "a&amp;|"},
+            {"N15", "|", "&quot;|", "&quot;|"},
+            {"MenuTM", "|", "&#153;|", "&#153;|"},
+            {"Font1", "x[sel]y", "x<FONT|>sel</FONT>y", "x<font|>sel</font>y"},
+            {"Definitionlist2", "|", "<DL>\r\n<DT>|<DD>\r\n</DL>", "<dl>\r\n<dt>|<dd>\r\n</dl>"},
+            {"TextArea1", "|", "<TEXTAREA|>\r\n</TEXTAREA>", "<textarea|>\r\n</textarea>"},
+            {"Vytvoitodkaz1", "[a.html]", "<A HREF=\"a.html\">a.html</A>|",
+             "<a href=\"a.html\">a.html</a>|"},
+            {"CommentSB", "|", "<!--| -->", "<!--| -->"},
+            {"CenterSB", "[c]", "<CENTER>[c]</CENTER>", "<center>[c]</center>"},
+            {"ImageSB", "|", "<IMG|>", "<img|>"},
+        };
+        for (const bool upper : {true, false}) {
+            test::TagTestWindow w;
+            w.settings.UpperCaseTags = upper;
+            for (const auto& row : rows) {
+                w.Load(row.before);
+                w.Trigger(row.action);
+                QCOMPARE(w.Shown(), std::string(upper ? row.upper : row.lower));
+            }
+        }
+    }
+
+    void htmlMenuByMouse() {
+        test::TagTestWindow w;
+        Activate(w, w.view);
+        w.Load("see [page.html]");
+        QMenuBar* bar = w.menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(w.htmlMenu->menuAction()).center());
+        QTRY_VERIFY(w.htmlMenu->isVisible());
+        QAction* link = w.actions->Action("Vytvoitodkaz1");
+        QTest::mouseClick(w.htmlMenu, Qt::LeftButton, {},
+                          w.htmlMenu->actionGeometry(link).center());
+        QTRY_VERIFY(!w.htmlMenu->isVisible());
+        QCOMPARE(w.Shown(), std::string("see <A HREF=\"page.html\">page.html</A>|"));
+    }
+
+    void wrappingTwiceNests() {
+        test::TagTestWindow w;
+        w.Load("a [text] b");
+        w.Trigger("Italic1");
+        w.Trigger("Bold1");
+        QCOMPARE(w.Shown(), std::string("a <I><B>[text]</B></I> b"));
+    }
+
+    void normalDocumentAsksBeforeTouchingText() {
+        test::TagTestWindow w;
+        w.Load("|");
+        w.Trigger("ND1");
+        QCOMPARE(w.Shown(), std::string("<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n"
+                                        "<BODY>\r\n|\r\n</BODY>\r\n</HTML>"));
+        QVERIFY(w.prompter.shown.empty());
+
+        w.Load("Text|");
+        w.prompter.answers = {Answer::Cancel};
+        w.Trigger("ND1");
+        QCOMPARE(w.Shown(), std::string("Text|"));
+        QCOMPARE(w.prompter.shown.back(), std::string(kClearDocumentQuestion));
+
+        w.settings.UpperCaseTags = false;
+        w.prompter.answers = {Answer::No};
+        w.Trigger("ND1");
+        QCOMPARE(w.Shown(), std::string("<html>\r\n<head>\r\n<title></title>\r\n</head>\r\n"
+                                        "<body>\r\n|\r\nText\r\n</body>\r\n</html>"));
+    }
+
+    void newDocumentAsksForTheStructure() {
+        test::TagTestWindow w;
+        w.settings.AskForStructure = true;
+        w.prompter.answers = {Answer::Yes};
+        w.document->CreateNew(QStringLiteral("BezJmena2"));
+        QCOMPARE(w.prompter.shown.size(), std::size_t(1)); // only "Vytvořit HTML strukturu?"
+        QCOMPARE(w.Shown(), std::string("<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n"
+                                        "<BODY>\r\n|\r\n</BODY>\r\n</HTML>"));
+    }
+
+    void shortcutsReachTheirCommands() {
+        test::TagTestWindow w;
+        Activate(w, w.view);
+        w.Load("a[b]c");
+        QTest::keyClick(w.view, Qt::Key_B, Qt::ControlModifier);
+        QCOMPARE(w.Shown(), std::string("a<B>[b]</B>c"));
+        w.Load("x|");
+        QTest::keyClick(w.view, Qt::Key_Return, Qt::ShiftModifier);
+        QCOMPARE(w.Shown(), std::string("x<BR>\r\n|"));
+        w.Load("<B|>bold</B>");
+        QTest::keyClick(w.view, Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(w.Shown(), std::string("<B>[bold]</B>"));
+    }
+
+    void altDelRemovesOneTagPair() {
+        test::TagTestWindow w;
+        Activate(w, w.view);
+        int removals = 0;
+        w.Edit().OnBusy = [&](bool busy) { removals += busy ? 1 : 0; };
+        w.Load("<I><B|>x</B></I>");
+        QSignalSpy menuItem(w.actions->Action("Removetag1"), &QAction::triggered);
+        QTest::keyClick(w.view, Qt::Key_Delete, Qt::AltModifier);
+        QCOMPARE(w.Shown(), std::string("<I>|x</I>"));
+        QCOMPARE(menuItem.count(), 1); // the menu item took the key, the view did not
+        QCOMPARE(removals, 1);
+        // With the menu item disabled (no current tag) the view's own Alt+Del still acts once.
+        w.actions->UpdateStates();
+        QVERIFY(!w.actions->Action("Removetag1")->isEnabled());
+        w.Load("<I|>x</I>");
+        removals = 0;
+        QTest::keyClick(w.view, Qt::Key_Delete, Qt::AltModifier);
+        QCOMPARE(w.Shown(), std::string("|x"));
+        QCOMPARE(removals, 1);
+    }
+
+    void dateGoesIntoTheFocusedField() {
+        test::TagTestWindow w;
+        Activate(w, w.titleEdit);
+        w.Load("doc|");
+        w.titleEdit->setText(QStringLiteral("Title: "));
+        w.titleEdit->setCursorPosition(7);
+        QSignalSpy edited(w.titleEdit, &QLineEdit::textChanged);
+        const QDate today = QDate::currentDate();
+        w.Trigger("InsDate");
+        const QString date = ui::DateText(QDate::currentDate(), QLocale::system());
+        QVERIFY(QDate::currentDate() == today); // not across midnight
+        QCOMPARE(w.titleEdit->text(), QStringLiteral("Title: ") + date);
+        QCOMPARE(edited.count(), 1);
+        QCOMPARE(w.Shown(), std::string("doc|"));
+
+        // The document view focused: into the document, replacing its selection.
+        w.view->setFocus();
+        QTRY_VERIFY(w.view->hasFocus());
+        w.Load("[old] text");
+        w.Trigger("DateSB");
+        QCOMPARE(w.Shown(), zn::editor::Utf8ToCp1250(date.toStdString()) + "| text");
+
+        // A focused button takes nothing, and the document stays as it was.
+        w.button->setFocus();
+        QTRY_VERIFY(w.button->hasFocus());
+        w.Load("x|");
+        w.Trigger("InsTime");
+        QCOMPARE(w.Shown(), std::string("x|"));
+    }
+
+    void dateAndTimeInTheLocaleFormats() {
+        const QTime time(9, 5, 7);
+        const QDate date(2024, 3, 5);
+        const QLocale czech(QLocale::Czech, QLocale::Czechia);
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        // Long time format with seconds, without the time zone that Qt's long format adds.
+        QCOMPARE(ui::TimeText(time, czech), QStringLiteral("9:05:07"));
+        QCOMPARE(ui::TimeText(time, english), QStringLiteral("9:05:07 AM"));
+        QCOMPARE(ui::TimeText(QTime(21, 0, 0), QLocale::c()), QStringLiteral("21:00:00"));
+        QCOMPARE(ui::DateText(date, czech), QStringLiteral("05.03.24"));
+        QCOMPARE(ui::DateText(date, english), QStringLiteral("3/5/24"));
+    }
+
+    void timeIntoAnEditableComboBox() {
+        test::TagTestWindow w;
+        Activate(w, w.combo);
+        w.combo->setEditText(QStringLiteral("at "));
+        w.combo->lineEdit()->setCursorPosition(3);
+        w.Trigger("TimeSB");
+        QVERIFY(w.combo->currentText().startsWith(QStringLiteral("at ")));
+        QVERIFY(w.combo->currentText().size() > 6);
+        QVERIFY(!w.combo->currentText().endsWith(QLatin1Char(' ')));
+    }
+
+    void selectedTextOfTheFocusedField() {
+        test::TagTestWindow w;
+        Activate(w, w.combo);
+        w.combo->setEditText(QStringLiteral("#FF0000"));
+        w.combo->lineEdit()->setSelection(1, 6);
+        auto selected = ui::SelectedTextOfFocusedField(w);
+        QVERIFY(selected);
+        QCOMPARE(selected->text, QStringLiteral("FF0000"));
+        selected->target.ReplaceSelection(QStringLiteral("00FF00"));
+        QCOMPARE(w.combo->currentText(), QStringLiteral("#00FF00"));
+
+        w.view->setFocus();
+        QTRY_VERIFY(w.view->hasFocus());
+        w.Load("p[\x9Elu\x9D]");
+        selected = ui::SelectedTextOfFocusedField(w);
+        QVERIFY(selected);
+        QCOMPARE(selected->text, QStringLiteral("žluť"));
+        w.hasDocument = false;
+        QVERIFY(!ui::SelectedTextOfFocusedField(w));
+    }
+
+    void submenuButtonsOpenACopyOfTheSubmenu() {
+        test::TagTestWindow w;
+        Activate(w, w.view);
+        auto* textButton = w.tp->findChild<QToolButton*>(QStringLiteral("TextSB"));
+        QVERIFY(textButton != nullptr);
+        QTest::mouseClick(textButton, Qt::LeftButton);
+        QPointer<QMenu> first = w.actions->LastPopup();
+        QVERIFY(first != nullptr);
+        QTRY_VERIFY(first->isVisible());
+        QVERIFY(first->actions().contains(w.actions->Action("Bold1")));
+        QCOMPARE(first->actions().size(), w.actions->Menu("TextMenu")->actions().size());
+        w.Load("[t]");
+        first->actions().constFirst()->trigger(); // "Tučný"
+        QCOMPARE(w.Shown(), std::string("<B>[t]</B>"));
+        first->close();
+
+        auto* special = w.tp->findChild<QToolButton*>(QStringLiteral("SpecChSB"));
+        QVERIFY(special != nullptr);
+        QTest::mouseClick(special, Qt::LeftButton);
+        QTRY_VERIFY(first.isNull()); // the previous copy is gone
+        QVERIFY(w.actions->LastPopup()->actions().contains(w.actions->Action("Mezera1")));
+        w.actions->LastPopup()->close();
+
+        QAction* plugin = w.pluginMenu->addAction(QStringLiteral("Rot13"));
+        auto* plugins = w.speedPanel->findChild<QToolButton*>(QStringLiteral("PluginsSB"));
+        QVERIFY(plugins != nullptr);
+        QTest::mouseClick(plugins, Qt::LeftButton);
+        QCOMPARE(w.actions->LastPopup()->actions(), QList<QAction*>({plugin}));
+        w.actions->LastPopup()->close();
+    }
+
+    void nothingHappensWithoutADocument() {
+        test::TagTestWindow w;
+        w.hasDocument = false;
+        w.Load("keep|");
+        w.prompter.answers = {Answer::Yes};
+        for (QAction* action : w.findChildren<QAction*>()) {
+            if (!action->objectName().isEmpty()) {
+                action->trigger();
+            }
+        }
+        QCOMPARE(w.Shown(), std::string("keep|"));
+        QVERIFY(w.prompter.shown.empty());
+        w.actions->UpdateStates();
+        QVERIFY(!w.actions->Action("Bold1")->isEnabled());
+        QVERIFY(!w.actions->Action("InsDate")->isEnabled());
+    }
+
+    void statesFollowTheCurrentTag() {
+        test::TagTestWindow w;
+        Activate(w, w.view);
+        w.Load("<B|>x</B>");
+        w.actions->UpdateStates();
+        QVERIFY(w.actions->Action("Removetag1")->isEnabled());
+        QVERIFY(w.actions->Action("Selectbetweentagpair2")->isEnabled());
+        QVERIFY(!w.actions->Menu("InsertTagMenu")->menuAction()->isEnabled());
+        QVERIFY(w.actions->Action("InsDate")->isEnabled());
+        w.Load("<B>x|</B>");
+        w.actions->UpdateStates();
+        QVERIFY(!w.actions->Action("Removetag1")->isEnabled());
+        QVERIFY(w.actions->Menu("InsertTagMenu")->menuAction()->isEnabled());
+        w.button->setFocus();
+        QTRY_VERIFY(w.button->hasFocus());
+        w.actions->UpdateStates();
+        QVERIFY(!w.actions->Action("InsDate")->isEnabled());
+    }
+
+    void userItemsUseTheGenericHandlers() {
+        test::TagTestWindow w;
+        auto* item = new QAction(QStringLiteral("Q"), &w);
+        item->setStatusTip(QStringLiteral("&hellip;"));
+        w.actions->Menu("TextMenu")->addAction(item);
+        w.actions->BindGeneric(item, ui::GenericHandler::EnteredMenuPar);
+        w.Load("[x]");
+        item->trigger();
+        QCOMPARE(w.Shown(), std::string("<Q>[x]</Q>"));
+        auto* byHint = new QAction(QStringLiteral("…"), &w);
+        byHint->setStatusTip(QStringLiteral("&hellip;"));
+        w.actions->BindGeneric(byHint, ui::GenericHandler::MenuByHint);
+        w.Load("|");
+        byHint->trigger();
+        QCOMPARE(w.Shown(), std::string("&hellip;|"));
+    }
+
+    void screenshot() {
+        const QByteArray path = qgetenv("ZN_SCREENSHOT");
+        if (path.isEmpty()) {
+            QSKIP("set ZN_SCREENSHOT to a PNG file name to look at the window");
+        }
+        test::TagTestWindow w;
+        Activate(w, w.view);
+        w.Load("|");
+        w.Trigger("ND1");
+        w.Trigger("Heading1");
+        w.Edit().Model().SetCaret(w.Edit().Model().SelStart() + 1);
+        QTest::keyClicks(w.view, "Nadpis");
+        w.Edit().Model().SetCaret(w.Edit().Model().Length() - 18);
+        w.Trigger("Unorderedlist2");
+        w.Trigger("BoldSB");
+        w.Trigger("N16");
+        w.Trigger("InsDate");
+        QTest::mouseClick(w.tp->findChild<QToolButton*>(QStringLiteral("TextSB")), Qt::LeftButton);
+        QTest::qWait(300);
+        // The whole screen, so that the opened submenu copy shows too.
+        QVERIFY(QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromLocal8Bit(path)));
+    }
+};
+
+QTEST_MAIN(TestTagActions)
+#include "test_TagActions.moc"
