@@ -26,10 +26,14 @@ FileTabBar::FileTabBar(QWidget* parent)
     setDocumentMode(true);
     setElideMode(Qt::ElideMiddle);
     hide();
-    connect(this, &QTabBar::tabBarClicked, this, [this](int index) {
+    // A click (also on the current tab) or a change by keyboard; changes made by Sync() are
+    // silent.
+    const auto choose = [this](int index) {
         if (index >= 0)
             emit DocumentChosen(FullName(index));
-    });
+    };
+    connect(this, &QTabBar::tabBarClicked, this, choose);
+    connect(this, &QTabBar::currentChanged, this, choose);
 }
 
 QString FileTabBar::FullName(int index) const {

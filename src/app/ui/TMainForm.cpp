@@ -9,6 +9,7 @@
 #include "app/ui/TMDIChild.h"
 #include "app/ui/TSaveForm.h"
 #include "app/ui/WindowPlacement.h"
+#include "tags/ui/TagActions.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -58,6 +59,10 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent)
     QCoreApplication::setAttribute(Qt::AA_DontShowIconsInMenus, !settings_.ShowMenuBitmaps);
     BuildMenus();
     BuildToolBar();
+    TagCommands = new tags::ui::TagActions(*this, this);
+    TagCommands->Install(Menu(MainMenuId::Html), Menu(MainMenuId::Upravy), Menu(MainMenuId::Funkce),
+                         SpeedPanel);
+    UpdateMenuVisibility();
     BuildInspectorPanel();
     saveForm_ = new TSaveForm(settings_.SaveInfo, this);
 
@@ -89,14 +94,17 @@ TMainForm::~TMainForm() {
     ClientArea = nullptr;
 }
 
-void TMainForm::SetPrompter(Prompter* prompter) {
+void TMainForm::SetPrompter(app::Prompter* prompter) {
     prompter_ = prompter ? prompter : ownPrompter_.get();
 }
 
 void TMainForm::RestoreFormState() {
     formState_ = std::make_unique<FormState>(this, MainFormStore, store_);
-    for (QAction* action : commands_.ShortcutActions())
-        formState_->AddShortcut(action);
+    // Every named command of the window keeps the user's shortcut, the other parts' too.
+    for (QAction* action : findChildren<QAction*>()) {
+        if (!action->objectName().isEmpty() && !action->isSeparator() && !action->menu())
+            formState_->AddShortcut(action);
+    }
     openDialog_.FilterIndex = 2; // "HTML files" is the first choice
     formState_->AddDialog(QStringLiteral("OpenDialog"), openDialog_);
     // Centred on the screen unless a placement is stored.
@@ -126,13 +134,18 @@ void TMainForm::BuildInspectorPanel() {
     InspectorPages = new QStackedWidget(HTMLPanel);
     InspectorPages->setObjectName(QStringLiteral("InspectorPages"));
     InspectorPages->setMinimumWidth(180);
-    TP = new QToolBar(InspectorPages);
+    TP = TagCommands->CreateButtonPanel(InspectorPages);
     TP->setObjectName(QStringLiteral("TP"));
-    TP->setOrientation(Qt::Vertical);
-    TP->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     InspectorPages->addWidget(TP);
     HTMLPanel->setWidget(InspectorPages);
+    // The button panel lies along the side the panel is docked at.
+    const auto orient = [this](Qt::DockWidgetArea area) {
+        const bool across = area == Qt::TopDockWidgetArea || area == Qt::BottomDockWidgetArea;
+        TP->setOrientation(across ? Qt::Horizontal : Qt::Vertical);
+    };
+    connect(HTMLPanel, &QDockWidget::dockLocationChanged, this, orient);
     addDockWidget(Qt::LeftDockWidgetArea, HTMLPanel);
+    orient(Qt::LeftDockWidgetArea);
     HTMLPanel->hide();
 }
 

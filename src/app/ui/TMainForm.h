@@ -7,6 +7,7 @@
 #include "app/ui/DocumentHost.h"
 #include "app/ui/FormState.h"
 #include "app/ui/MainCommands.h"
+#include "tags/ui/CommandContext.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -27,8 +28,8 @@ class QStackedWidget;
 class QTimer;
 class QToolBar;
 
-namespace zn::editor {
-class THTMLRichEdit;
+namespace zn::tags::ui {
+class TagActions;
 }
 
 namespace zn::app::ui {
@@ -44,7 +45,7 @@ class TSaveForm;
 /// The menus of the menu bar `MainMenu1`, in their order.
 enum class MainMenuId { Soubor, Upravy, Html, Plugins, Funkce, Okno, Napoveda };
 
-class TMainForm : public QMainWindow, public DocumentHost {
+class TMainForm : public QMainWindow, public DocumentHost, public tags::ui::CommandContext {
     Q_OBJECT
 
 public:
@@ -55,7 +56,7 @@ public:
     // --- DocumentHost ---
     Settings& HostSettings() override { return settings_; }
     SettingsStore& HostStore() override { return store_; }
-    Prompter& HostPrompter() override { return *prompter_; }
+    app::Prompter& HostPrompter() override { return *prompter_; }
     TSaveForm& SaveForm() override { return *saveForm_; }
     void AddToRecent(const QString& fileName) override;
     void OpenFailed() override { openFailed_ = true; }
@@ -66,14 +67,21 @@ public:
     QString AskSaveFileName(QWidget* parent, const QString& folder, const QString& name,
                             int& filterIndex) override;
 
-    // --- documents ---
     /// The open documents in the order their windows were created.
     QList<TMDIChild*> Documents() const;
     /// The active document, or null when none is open.
     TMDIChild* ActiveDocument() const;
+    // --- tags::ui::CommandContext ---
     /// The active document's text control, or null when none is open. Every command on the
     /// current document goes through it and does nothing on null.
-    editor::THTMLRichEdit* ActiveEdit() const;
+    editor::THTMLRichEdit* ActiveEdit() override;
+    tags::ui::CommandOptions Options() const override { return tags::ui::OptionsOf(settings_); }
+    app::Prompter& Prompter() override { return *prompter_; }
+    QWidget* ParentWindow() override { return this; }
+    /// The active document's full file name; empty for an untitled one or none.
+    std::string DocumentFileName() override;
+
+    // --- documents ---
     /// Text (Windows-1250) at the caret of the active document; nothing without one.
     void InsertIntoActive(const std::string& text);
     /// The selection of the active document wrapped in two texts; nothing without one.
@@ -147,7 +155,7 @@ public:
     QLineEdit* FocusedField() const;
 
     // --- tests answer the dialogs ---
-    void SetPrompter(Prompter* prompter);
+    void SetPrompter(app::Prompter* prompter);
     /// Replaces the save dialog (folder, proposed name, filter) -> chosen name.
     std::function<QString(const QString&, const QString&, int&)> SaveNameAsker;
     /// Replaces the open dialog -> chosen names.
@@ -165,6 +173,7 @@ public:
     QTimer* Timer1;
     QMenu* REPM;
     RecentFilesMenu* Recent;
+    tags::ui::TagActions* TagCommands; ///< the tag commands of the menus, tool bar and `TP`
 
     QAction* FileNewItem;
     QAction* FileOpenItem;
@@ -253,7 +262,7 @@ private:
     SettingsStore& store_;
     Settings settings_;
     std::unique_ptr<QtPrompter> ownPrompter_;
-    Prompter* prompter_;
+    app::Prompter* prompter_;
     CommandRegistry commands_;
     QMenu* menus_[7] = {};
     QAction* exitSeparator_ = nullptr;

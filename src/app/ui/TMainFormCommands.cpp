@@ -12,6 +12,7 @@
 #include "editor/THTMLRichEdit.h"
 #include "editor/ui/HtmlEditView.h"
 #include "editor/ui/TextPrinter.h"
+#include "tags/TagCommands.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -213,6 +214,8 @@ void TMainForm::HelpAboutItemClick() {
     box.exec();
 }
 
-void TMainForm::NewHtmlStructure(TMDIChild& /*document*/) {}
+void TMainForm::NewHtmlStructure(TMDIChild& document) {
+    tags::NormalDocument(document.EditedText(), settings_.UpperCaseTags, *prompter_);
+}
 
 } // namespace zn::app::ui

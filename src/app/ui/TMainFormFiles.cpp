@@ -62,9 +62,16 @@ TMDIChild* TMainForm::ActiveDocument() const {
     return ClientArea ? DocumentOf(ClientArea->currentSubWindow()) : nullptr;
 }
 
-editor::THTMLRichEdit* TMainForm::ActiveEdit() const {
+editor::THTMLRichEdit* TMainForm::ActiveEdit() {
     TMDIChild* document = ActiveDocument();
     return document ? &document->EditedText() : nullptr;
+}
+
+std::string TMainForm::DocumentFileName() {
+    TMDIChild* document = ActiveDocument();
+    if (!document || IsUntitled(document->Caption().toStdString()))
+        return {};
+    return document->Caption().toStdString();
 }
 
 void TMainForm::InsertIntoActive(const std::string& text) {

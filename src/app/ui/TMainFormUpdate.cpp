@@ -6,6 +6,7 @@
 #include "app/ui/TMDIChild.h"
 #include "editor/THTMLRichEdit.h"
 #include "editor/ui/HtmlEditView.h"
+#include "tags/ui/TagActions.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -62,6 +63,7 @@ CommandInputs TMainForm::GatherInputs() const {
 void TMainForm::UpdateCommandStates() {
     const CommandInputs in = GatherInputs();
     commands_.Update(in);
+    TagCommands->UpdateStates();
     const bool inspector = InspectorVisible(in, settings_.UseHTMLPanel);
     if (HTMLPanel->isHidden() == inspector)
         HTMLPanel->setVisible(inspector);

@@ -9,6 +9,7 @@
 #include "app/ui/TMDIChild.h"
 #include "app/ui/TMainForm.h"
 #include "editor/ui/HtmlEditView.h"
+#include "tags/ui/TagActions.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -20,8 +21,10 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPrinter>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QUrl>
 #include <QtTest>
 
@@ -163,6 +166,16 @@ private slots:
         QCOMPARE(prompter_.shown, std::vector<std::string>{"Vytvořit HTML strukturu?"});
         QCOMPARE(Captions(form.Documents()),
                  (QStringList{QStringLiteral("BezJmena1"), QStringLiteral("BezJmena2")}));
+    }
+
+    void newDocumentGetsTheHtmlSkeletonOnYes() {
+        TMainForm& form = Start(kNothing);
+        prompter_.answers.push_back(Answer::Yes);
+        TMDIChild* document = form.FileNewItemClick();
+        const std::string text = document->EditedText().Model().Text();
+        QVERIFY(text.find("<HTML>") != std::string::npos);
+        QVERIFY(text.find("<BODY") != std::string::npos);
+        QVERIFY(!document->Modified());
     }
 
     void greetingOnFirstRunAfterUpgradeAndNeverAgain() {
@@ -393,6 +406,10 @@ private slots:
         QCOMPARE(form.TabC->currentIndex(), 0);
         emit form.TabC->tabBarClicked(1);
         QCOMPARE(form.ActiveDocument()->Caption(), two);
+        // Moving along the tabs with the keyboard changes the current tab only.
+        Tick();
+        form.TabC->setCurrentIndex(0);
+        QCOMPARE(form.ActiveDocument()->Caption(), one);
     }
 
     void fullPathToggleIsWrittenAtOnce() {
@@ -615,6 +632,25 @@ private slots:
         QVERIFY(pdf.readAll().startsWith("%PDF"));
     }
 
+    void tagCommandsActOnTheActiveDocument() {
+        TMainForm& form = Start(kNothing);
+        Tick();
+        QVERIFY(!form.Menu(MainMenuId::Html)->menuAction()->isEnabled());
+        form.OpenFiles(
+            {Put(QStringLiteral("a.html"), "abc"), Put(QStringLiteral("b.html"), "xyz")});
+        Tick();
+        QVERIFY(form.Menu(MainMenuId::Html)->menuAction()->isEnabled());
+        QVERIFY(form.Menu(MainMenuId::Html)->menuAction()->isVisible());
+        QCOMPARE(form.InspectorPages->currentWidget(), form.TP);
+        QVERIFY(!form.TP->actions().isEmpty());
+        TMDIChild* active = form.ActiveDocument();
+        active->EditedText().Model().Select(1, 1);
+        form.TagCommands->Action(QStringLiteral("Bold1"))->trigger();
+        QCOMPARE(active->EditedText().Model().Text(), std::string("x<B>y</B>z"));
+        QCOMPARE(form.Documents()[0]->EditedText().Model().Text(), std::string("abc"));
+        QCOMPARE(form.DocumentFileName(), File(QStringLiteral("b.html")).toStdString());
+    }
+
     void emptyMenusAreHiddenUntilTheyGetItems() {
         TMainForm& form = Start(kNothing);
         QVERIFY(!form.Menu(MainMenuId::Plugins)->menuAction()->isVisible());
@@ -653,9 +689,14 @@ private slots:
         form.WindowArrangeItem->trigger();
         const int bottom = form.ClientArea->viewport()->height();
         QCOMPARE(subs[0]->geometry().bottom() + 1, bottom);
-        QCOMPARE(subs[1]->geometry().bottom() + 1, bottom);
         QCOMPARE(subs[0]->x(), 0);
-        QCOMPARE(subs[1]->x(), subs[0]->width());
+        if (2 * subs[0]->width() <= form.ClientArea->viewport()->width()) {
+            QCOMPARE(subs[1]->geometry().bottom() + 1, bottom);
+            QCOMPARE(subs[1]->x(), subs[0]->width());
+        } else { // a row of its own above
+            QCOMPARE(subs[1]->geometry().bottom() + 1, subs[0]->y());
+            QCOMPARE(subs[1]->x(), 0);
+        }
     }
 
     void menuPicturesFollowTheSetting() {
@@ -686,12 +727,18 @@ private slots:
         {
             SettingsStore seed(storePath_.toStdString());
             seed.WriteString(MainFormKey, "FileNewItem.ShortCut", "Ctrl+Shift+N");
+            seed.WriteString(MainFormKey, "Bold1.ShortCut", "Ctrl+Alt+B");
         }
         TMainForm& form = Start(kNothing);
         QCOMPARE(form.FileNewItem->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+N")));
         QCOMPARE(form.FileOpenItem->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
         QCOMPARE(form.FileSaveAsItem->shortcut(), QKeySequence(QStringLiteral("Shift+F2")));
         QCOMPARE(form.Showit->shortcut(), QKeySequence(QStringLiteral("F12")));
+        // The tag commands' shortcuts are kept with the window's too.
+        QCOMPARE(form.TagCommands->Action(QStringLiteral("Bold1"))->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+Alt+B")));
+        QCOMPARE(form.TagCommands->Action(QStringLiteral("Italic1"))->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+I")));
     }
 };
 
