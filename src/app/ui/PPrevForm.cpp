@@ -2,8 +2,10 @@
 // and zoom commands.
 #include "app/ui/PPrevForm.h"
 
-#include "app/WindowPlacement.h"
+#include "app/ui/AppSettings.h"
+#include "app/ui/FormStores.h"
 #include "app/ui/StretchImage.h"
+#include "app/ui/WindowPlacement.h"
 #include "structure/ui/PictureImage.h"
 
 #include <QAction>
@@ -324,17 +326,13 @@ void TPPrevForm::resizeEvent(QResizeEvent* event) {
 }
 
 void TPPrevForm::RestorePlacement() {
-    auto placement = LoadWindowPlacement(PlacementKey);
-    if (!placement || placement->Width <= 0 || placement->Height <= 0)
-        return;
-    setGeometry(placement->Left, placement->Top, placement->Width, placement->Height);
-    if (placement->Maximized)
-        setWindowState(windowState() | Qt::WindowMaximized);
+    ui::RestorePlacement(AppSettingsStore(), PicturePreviewStore.Key, *this,
+                         PicturePreviewStore.Placement);
 }
 
 void TPPrevForm::StorePlacement() {
-    QRect r = isMaximized() ? normalGeometry() : geometry();
-    SaveWindowPlacement(PlacementKey, {r.x(), r.y(), r.width(), r.height(), isMaximized()});
+    ui::SavePlacement(AppSettingsStore(), PicturePreviewStore.Key, *this,
+                      PicturePreviewStore.Placement);
 }
 
 } // namespace zn::app::ui

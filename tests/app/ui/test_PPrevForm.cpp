@@ -1,5 +1,5 @@
 // The picture viewer: zoom, status bar, save rules, clipboard, enabling and placement.
-#include "app/WindowPlacement.h"
+#include "app/ui/AppSettings.h"
 #include "app/ui/PPrevForm.h"
 #include "app/ui/StretchImage.h"
 #include "structure/JpegFile.h"
@@ -209,28 +209,17 @@ private slots:
         QTRY_COMPARE(form.TrackBar1->width(), form.width() - 120);
     }
 
-    void placementIsStoredUnderItsKey() {
-        std::map<std::string, zn::app::TWindowPlacement> store;
-        store[TPPrevForm::PlacementKey] = {30, 40, 500, 350, false};
-        zn::app::SetPlacementStore(
-            [&](const std::string& key) -> std::optional<zn::app::TWindowPlacement> {
-                auto found = store.find(key);
-                if (found == store.end())
-                    return std::nullopt;
-                return found->second;
-            },
-            [&](const std::string& key, const zn::app::TWindowPlacement& p) { store[key] = p; });
+    void placementSurvivesANewWindow() {
         {
             TPPrevForm form;
             form.show();
-            QCOMPARE(form.size(), QSize(500, 350));
             form.resize(450, 320);
             form.hide();
         }
-        QCOMPARE(store.size(), 1u);
-        QCOMPARE(store.at(TPPrevForm::PlacementKey).Width, 450);
-        QCOMPARE(store.at(TPPrevForm::PlacementKey).Height, 320);
-        zn::app::SetPlacementStore({}, {});
+        TPPrevForm again;
+        again.show();
+        QCOMPARE(again.size(), QSize(450, 320));
+        QVERIFY(zn::app::ui::AppSettingsStore().KeyExists(TPPrevForm::PlacementKey));
     }
 };
 
