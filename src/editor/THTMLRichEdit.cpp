@@ -130,14 +130,7 @@ void THTMLRichEdit::UpdateCurrentTag() {
 }
 
 bool THTMLRichEdit::GetAttributeValue(std::string_view name, std::string& value) const {
-    for (const TTagParameter& p : Parameters) {
-        if (SameTextCZ(p.ParamName, name)) {
-            value = StripQuotes(p.ParamValue);
-            return true;
-        }
-    }
-    value.clear();
-    return false;
+    return AttributeValue(Parameters, name, value);
 }
 
 void THTMLRichEdit::SetAttribute(std::string_view name, std::string_view value, bool upperCase) {

@@ -1,6 +1,8 @@
 // Parsing of tag texts and scanning of strings for tags.
 #include "editor/TagParser.h"
 
+#include "structure/TextCase.h"
+
 #include <cstring>
 
 namespace zn::editor {
@@ -91,6 +93,24 @@ void ParseTag(std::string_view tagText, std::string& name, Position& nameOffset,
         }
         parameters.push_back(std::move(p));
     }
+}
+
+bool AttributeValue(const TTagParameters& parameters, std::string_view name, std::string& value) {
+    for (const TTagParameter& p : parameters) {
+        if (structure::SameTextCZ(p.ParamName, name)) {
+            std::string_view v = p.ParamValue;
+            if (!v.empty() && v.front() == '"') {
+                v.remove_prefix(1);
+            }
+            if (!v.empty() && v.back() == '"') {
+                v.remove_suffix(1);
+            }
+            value.assign(v);
+            return true;
+        }
+    }
+    value.clear();
+    return false;
 }
 
 Position StringSource::FindChar(char c, Position from, Position to) const {

@@ -53,6 +53,10 @@ void ParseTagLayout(std::string_view tagText, TagLayout& layout);
 void ParseTag(std::string_view tagText, std::string& name, Position& nameOffset,
               TTagParameters& parameters);
 
+/// The value of the first attribute of that name (letters in any case), without one enclosing
+/// double quote on each side; false and an empty value when there is none.
+bool AttributeValue(const TTagParameters& parameters, std::string_view name, std::string& value);
+
 /// A tag found in a text: the position after its "<" and the position of the ">" that ends it.
 /// When a stray ">" stood before the "<", `close` is that ">" and the tag text is empty.
 struct FoundTag {

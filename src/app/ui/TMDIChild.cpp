@@ -9,14 +9,11 @@
 #include "app/ui/PreviewPane.h"
 #include "app/ui/SettingsConvert.h"
 #include "app/ui/TSaveForm.h"
-#include "editor/Cp1250.h"
 #include "editor/DocumentKeys.h"
 #include "editor/ui/HtmlEditView.h"
 #include "structure/HtmlColor.h"
-#include "structure/TextCase.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -97,9 +94,6 @@ TMDIChild::TMDIChild(DocumentHost& host, QWidget* parent)
             QApplication::restoreOverrideCursor();
         }
     };
-    edit_->ClipboardText = [] {
-        return editor::Utf8ToCp1250(QApplication::clipboard()->text().toUtf8().toStdString());
-    };
     view_->setContextMenuProvider([this] { return host_.EditorPopupMenu(); });
     connect(view_, &editor::ui::HtmlEditView::overwriteChanged, this,
             [this] { panels_[2]->setText(QString::fromStdString(view_->Keys().InsertPanel())); });
@@ -139,13 +133,18 @@ void TMDIChild::ApplyLook() {
     edit_->TagColor = s.Ptag;
     edit_->ParameterColor = s.ppar;
     edit_->ValueColor = s.pval;
+    ApplyColors();
+    view_->setWordWrap(s.WRAPTAGS);
+    view_->setUpperCaseTags(s.UpperCaseTags);
+}
+
+void TMDIChild::ApplyColors() {
+    const Settings& s = host_.HostSettings();
     if (s.UseColors) {
         view_->setTextColors(ToQColor(DocText), ToQColor(DocBackground));
     } else {
         view_->setTextColors(ToQColor(s.ptxt), ToQColor(s.pbkg));
     }
-    view_->setWordWrap(s.WRAPTAGS);
-    view_->setUpperCaseTags(s.UpperCaseTags);
 }
 
 // --- creating and loading ---
@@ -211,10 +210,7 @@ bool TMDIChild::Reload(const QString& fileName) {
     edit_->Model().SetModified(false);
     UpdateModified();
     SetCaption(fileName);
-    const Settings& s = host_.HostSettings();
-    if (s.UseColors) {
-        view_->setTextColors(ToQColor(DocText), ToQColor(DocBackground));
-    }
+    ApplyColors();
     host_.BringToFront();
     return true;
 }
@@ -230,19 +226,15 @@ void TMDIChild::ReadDocumentColors() {
     editor::Position nameOffset = 0;
     editor::TTagParameters attributes;
     editor::ParseTag(tag, name, nameOffset, attributes);
-    for (const editor::TTagParameter& a : attributes) {
-        std::string value = a.ParamValue;
-        if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
-            value = value.substr(1, value.size() - 2);
-        }
-        const std::string key = structure::UpperCaseCZ(a.ParamName);
-        if (key == "BGCOLOR") {
-            DocBackground = structure::HtmlToColor(value);
-        } else if (key == "TEXT") {
-            DocText = structure::HtmlToColor(value);
-        } else if (key == "LINK") {
-            DocLink = structure::HtmlToColor(value);
-        }
+    std::string value;
+    if (editor::AttributeValue(attributes, "BGCOLOR", value)) {
+        DocBackground = structure::HtmlToColor(value);
+    }
+    if (editor::AttributeValue(attributes, "TEXT", value)) {
+        DocText = structure::HtmlToColor(value);
+    }
+    if (editor::AttributeValue(attributes, "LINK", value)) {
+        DocLink = structure::HtmlToColor(value);
     }
 }
 

@@ -90,6 +90,8 @@ private:
     void SetCaption(const QString& caption);
     bool ReadInto(const QString& fileName);
     void ReadDocumentColors();
+    /// Background and text: the document's own with UseColors, else the configured ones.
+    void ApplyColors();
     bool WriteTo(const QString& fileName);
     bool SaveAs();
     bool ConfirmReadOnly(const QString& fileName, bool& wasReadOnly);

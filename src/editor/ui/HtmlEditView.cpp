@@ -59,6 +59,8 @@ HtmlEditView::HtmlEditView(THTMLRichEdit& edit, QWidget* parent)
     setAttribute(Qt::WA_InputMethodEnabled);
     edit_.Model().AddObserver(this, true);
     keys_.OnEnterReleased = [this] { ContinueList(edit_, upperCaseTags_); };
+    // Pasting anywhere (Shift+Insert here, the main window's Paste) reads the clipboard so.
+    edit_.ClipboardText = [] { return ToDocument(QApplication::clipboard()->text()); };
     setEditorFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     shownSel_ = Model().Sel();
 }
@@ -592,12 +594,6 @@ void HtmlEditView::cut() {
 }
 
 void HtmlEditView::paste() {
-    if (!edit_.ClipboardText) {
-        edit_.ClipboardText = [] {
-            QString text = QApplication::clipboard()->text();
-            return ToDocument(text);
-        };
-    }
     edit_.PasteColored();
     ensureCaretVisible();
 }

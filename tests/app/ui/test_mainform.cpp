@@ -28,17 +28,14 @@
 #include <QUrl>
 #include <QtTest>
 
+#include "DocumentCaptions.h"
+
 using namespace zn::app;
 using namespace zn::app::ui;
 
 namespace {
 
-QStringList Captions(const QList<TMDIChild*>& documents) {
-    QStringList captions;
-    for (const TMDIChild* document : documents)
-        captions.push_back(document->Caption());
-    return captions;
-}
+using test::Captions;
 
 QStringList TabTexts(const QTabBar& tabs) {
     QStringList texts;

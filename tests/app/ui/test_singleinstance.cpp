@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "DocumentCaptions.h"
+
 #include <csignal>
 
 using namespace zn::app;
@@ -24,12 +26,7 @@ using namespace zn::app::ui;
 
 namespace {
 
-QStringList Captions(const QList<TMDIChild*>& documents) {
-    QStringList captions;
-    for (const TMDIChild* document : documents)
-        captions.push_back(document->Caption());
-    return captions;
-}
+using test::Captions;
 
 } // namespace
 
