@@ -2,8 +2,8 @@
 // and colour rules that run for every picture of a gallery or every colour field.
 #include "PageGenerator.h"
 
-#include "structure/HtmlColor.h"
-#include "structure/Links.h"
+#include "base/HtmlColor.h"
+#include "base/Links.h"
 #include "tags/TagCommands.h"
 
 #include <benchmark/benchmark.h>
@@ -50,12 +50,12 @@ void BM_InsertList(benchmark::State& state) {
 BENCHMARK(BM_InsertList)->Arg(1)->Arg(10)->Unit(benchmark::kMicrosecond);
 
 void BM_MakeRelativeLink(benchmark::State& state) {
-    zn::structure::LinkSettings settings;
+    zn::base::LinkSettings settings;
     settings.DocumentFileName = "/home/user/web/pages/2024/index.html";
-    zn::app::ScriptedPrompter prompter;
+    zn::base::ScriptedPrompter prompter;
     const std::string file = "/home/user/web/pictures/holiday/photo-0001.jpg";
     for (auto _ : state) {
-        benchmark::DoNotOptimize(zn::structure::MakeLink(file, settings, prompter));
+        benchmark::DoNotOptimize(zn::base::MakeLink(file, settings, prompter));
     }
 }
 BENCHMARK(BM_MakeRelativeLink);
@@ -64,7 +64,7 @@ void BM_HtmlToColor(benchmark::State& state) {
     const char* texts[] = {"#A0B1C2", "fuchsia", "Teal", "#ff0000"};
     std::size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(zn::structure::HtmlToColor(texts[i++ & 3]));
+        benchmark::DoNotOptimize(zn::base::HtmlToColor(texts[i++ & 3]));
     }
 }
 BENCHMARK(BM_HtmlToColor);

@@ -1,10 +1,10 @@
 // Timing of the main window (run with QT_QPA_PLATFORM=offscreen): building and first showing,
 // opening many documents, and the 200 ms periodic update with them open.
-#include "app/Prompter.h"
 #include "app/SettingsKeys.h"
 #include "app/SettingsStore.h"
 #include "app/ui/TMDIChild.h"
 #include "app/ui/TMainForm.h"
+#include "base/Prompter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     }
 
     SettingsStore store(storePath.toStdString());
-    ScriptedPrompter prompter;
+    zn::base::ScriptedPrompter prompter;
     QElapsedTimer timer;
     timer.start();
     auto form = std::make_unique<TMainForm>(store);

@@ -1,7 +1,7 @@
 # Source lists gathered by folder, so that adding a file never means editing a shared list.
 #   core:  src/<subsystem>/*.cpp          (no Qt)
 #   ui:    src/<subsystem>/ui/*.cpp       (Qt)
-set(ZN_SUBSYSTEMS app editor tags structure)
+set(ZN_SUBSYSTEMS base editor tags structure app)
 
 function(zn_glob out pattern)
     file(GLOB_RECURSE found CONFIGURE_DEPENDS ${pattern})

@@ -1,6 +1,6 @@
 // File copies with the questions of a file manager; each file is written under a temporary
 // name first and renamed over the target, so a failed copy leaves the target as it was.
-#include "structure/CopyFiles.h"
+#include "base/CopyFiles.h"
 
 #include <atomic>
 #include <filesystem>
@@ -9,7 +9,7 @@
 
 #include <unistd.h>
 
-namespace zn::structure {
+namespace zn::base {
 namespace {
 
 namespace fs = std::filesystem;
@@ -55,7 +55,7 @@ fs::path TemporaryBeside(const fs::path& target) {
 
 class Copier {
 public:
-    Copier(bool confirm, bool rename, app::Prompter& prompter)
+    Copier(bool confirm, bool rename, base::Prompter& prompter)
         : confirm_(confirm), rename_(rename), prompter_(prompter) {}
 
     bool Copy(const fs::path& source, fs::path target) {
@@ -78,7 +78,7 @@ public:
                 target = FreeName(target);
             } else if (confirm_ &&
                        prompter_.Ask("Soubor " + Quoted(target) + " již existuje. Má se přepsat?",
-                                     app::Buttons::YesNo) != app::Answer::Yes) {
+                                     base::Buttons::YesNo) != base::Answer::Yes) {
                 return false;
             }
         }
@@ -92,7 +92,7 @@ private:
             return true;
         }
         if (confirm_ && prompter_.Ask("Složka " + Quoted(folder) + " neexistuje. Má se vytvořit?",
-                                      app::Buttons::YesNo) != app::Answer::Yes) {
+                                      base::Buttons::YesNo) != base::Answer::Yes) {
             return false;
         }
         fs::create_directories(folder, error);
@@ -120,19 +120,19 @@ private:
     }
 
     bool Fail(const std::string& message) {
-        prompter_.Tell(message, app::Severity::Error);
+        prompter_.Tell(message, base::Severity::Error);
         return false;
     }
 
     bool confirm_;
     bool rename_;
-    app::Prompter& prompter_;
+    base::Prompter& prompter_;
 };
 
 } // namespace
 
 bool CopyFilesByShell(std::string_view sources, std::string_view targets, bool confirm, bool rename,
-                      app::Prompter& prompter) {
+                      base::Prompter& prompter) {
     const std::vector<std::string> from = SplitList(sources);
     const std::vector<std::string> to = SplitList(targets);
     if (from.empty() || to.empty() || (to.size() != from.size() && to.size() != 1)) {
@@ -151,4 +151,4 @@ bool CopyFilesByShell(std::string_view sources, std::string_view targets, bool c
     return true;
 }
 
-} // namespace zn::structure
+} // namespace zn::base

@@ -1,11 +1,11 @@
 // Copying files the way a file manager does: questions before overwriting, never half a file.
 #pragma once
 
-#include "app/Prompter.h"
+#include "base/Prompter.h"
 
 #include <string_view>
 
-namespace zn::structure {
+namespace zn::base {
 
 /// Copies files; ";" separates several names in both lists. With as many targets as sources
 /// every source goes to its target; with one target for several sources the target is a folder.
@@ -15,6 +15,6 @@ namespace zn::structure {
 /// under a temporary name and renamed, so no target is ever left half-written. Failures are
 /// told to the user naming the file; the result is true when every file was copied.
 bool CopyFilesByShell(std::string_view sources, std::string_view targets, bool confirm, bool rename,
-                      app::Prompter& prompter);
+                      base::Prompter& prompter);
 
-} // namespace zn::structure
+} // namespace zn::base

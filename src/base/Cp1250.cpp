@@ -1,9 +1,9 @@
 // The Windows-1250 table.
-#include "editor/Cp1250.h"
+#include "base/Cp1250.h"
 
 #include <array>
 
-namespace zn::editor {
+namespace zn::base {
 namespace {
 
 // 0x80..0xFF; the undefined bytes keep their own number (C1 controls).
@@ -110,4 +110,4 @@ std::string Utf8ToCp1250(std::string_view utf8) {
     return out;
 }
 
-} // namespace zn::editor
+} // namespace zn::base

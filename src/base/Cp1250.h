@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace zn::editor {
+namespace zn::base {
 
 /// The Unicode character of a Windows-1250 byte. The five bytes the code page leaves undefined
 /// (0x81, 0x83, 0x88, 0x90, 0x98) map to the C1 control of the same number, so every byte
@@ -26,4 +26,4 @@ std::string Utf8ToCp1250(std::string_view utf8);
 /// The same for one character.
 std::string UnicodeToDocumentText(char32_t c);
 
-} // namespace zn::editor
+} // namespace zn::base

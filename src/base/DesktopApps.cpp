@@ -1,15 +1,15 @@
 // Default applications after the freedesktop.org "Association between MIME types and
 // applications" rules, read straight from the files so that no desktop library is needed.
-#include "structure/DesktopApps.h"
+#include "base/DesktopApps.h"
 
-#include "structure/TextCase.h"
+#include "base/TextCase.h"
 
 #include <cstdlib>
 #include <fstream>
 #include <set>
 #include <sstream>
 
-namespace zn::structure {
+namespace zn::base {
 namespace {
 
 constexpr std::size_t kMaxFileSize = 4 << 20; // larger "ini" files are not ours to read
@@ -293,4 +293,4 @@ std::optional<DesktopApp> DefaultApplicationFor(std::string_view mimeType,
     return std::nullopt;
 }
 
-} // namespace zn::structure
+} // namespace zn::base

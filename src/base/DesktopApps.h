@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace zn::structure {
+namespace zn::base {
 
 /// The groups of an ini-like file ("[Group]" then "Key=Value" lines); comments and malformed
 /// lines are skipped, the first value of a key in a group wins.
@@ -36,4 +36,4 @@ struct DesktopApp {
 std::optional<DesktopApp> DefaultApplicationFor(std::string_view mimeType,
                                                 const XdgFolders& folders);
 
-} // namespace zn::structure
+} // namespace zn::base

@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace zn::structure {
+namespace zn::base {
 
 /// A file-open dialog kept between uses: it remembers the file last chosen.
 class FileDialog {
@@ -18,4 +18,4 @@ public:
     virtual bool Execute() = 0;
 };
 
-} // namespace zn::structure
+} // namespace zn::base

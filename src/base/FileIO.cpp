@@ -191,8 +191,8 @@ std::vector<uint8_t> ReadBinaryFile(const std::string& fileName) {
 }
 
 void WriteBinaryFile(const std::string& fileName, std::span<const uint8_t> bytes) {
-    const FileResult result = WriteFileAtomically(
-        fileName, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+    const FileResult result =
+        WriteFileAtomically(fileName, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
     if (!result.ok) {
         throw EFileError(result.message);
     }

@@ -1,13 +1,13 @@
 // Colour names and "#RRGGBB" texts against colour numbers (0x00BBGGRR).
-#include "structure/HtmlColor.h"
+#include "base/HtmlColor.h"
 
-#include "structure/TextCase.h"
+#include "base/TextCase.h"
 
 #include <array>
 #include <optional>
 #include <utility>
 
-namespace zn::structure {
+namespace zn::base {
 namespace {
 
 constexpr std::array<std::pair<std::string_view, std::string_view>, 16> kColorNames{{
@@ -54,7 +54,7 @@ std::optional<std::uint8_t> HexByte(std::string_view two) {
 
 } // namespace
 
-editor::TColor HtmlToColor(std::string_view text) {
+base::TColor HtmlToColor(std::string_view text) {
     std::string_view hex = text;
     if (text.empty() || text.front() != '#') {
         const std::string name = LowerCaseCZ(text);
@@ -65,26 +65,26 @@ editor::TColor HtmlToColor(std::string_view text) {
         }
     }
     if (hex.size() != 7 || hex.front() != '#') {
-        return editor::kBlack;
+        return base::kBlack;
     }
     const auto r = HexByte(hex.substr(1, 2));
     const auto g = HexByte(hex.substr(3, 2));
     const auto b = HexByte(hex.substr(5, 2));
     if (!r || !g || !b) {
-        return editor::kBlack;
+        return base::kBlack;
     }
-    return editor::RGBColor(*r, *g, *b);
+    return base::RGBColor(*r, *g, *b);
 }
 
-std::string ColorToHtml(editor::TColor color) {
+std::string ColorToHtml(base::TColor color) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string out = "#";
     for (const std::uint8_t byte :
-         {editor::RedOf(color), editor::GreenOf(color), editor::BlueOf(color)}) {
+         {base::RedOf(color), base::GreenOf(color), base::BlueOf(color)}) {
         out += kDigits[byte >> 4];
         out += kDigits[byte & 15];
     }
     return out;
 }
 
-} // namespace zn::structure
+} // namespace zn::base

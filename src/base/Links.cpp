@@ -1,15 +1,15 @@
 // Links against file names. File names use "/"; a document folder never ends with "/" except
 // the root "/".
-#include "structure/Links.h"
+#include "base/Links.h"
 
-#include "structure/CopyFiles.h"
-#include "structure/TextCase.h"
+#include "base/CopyFiles.h"
+#include "base/TextCase.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <optional>
 
-namespace zn::structure {
+namespace zn::base {
 namespace {
 
 namespace fs = std::filesystem;
@@ -86,7 +86,7 @@ struct LinkResult {
 /// Copies the file into the document folder (and its copy sub-folder), asking for another name
 /// while the name is taken, and returns the link of the copy.
 LinkResult CopyNextToDocument(const std::string& file, const LinkSettings& settings,
-                              app::Prompter& prompter) {
+                              base::Prompter& prompter) {
     std::string folder = DocumentFolder(settings.DocumentFileName);
     if (folder.back() != '/') {
         folder += '/';
@@ -103,14 +103,15 @@ LinkResult CopyNextToDocument(const std::string& file, const LinkSettings& setti
         name = NamePart(BackslashToSlash(*answer));
     }
     if (!CopyFilesByShell(file, folder + subPrefix + name, true, false, prompter)) {
-        prompter.Tell(kCopyFailed, app::Severity::Error);
+        prompter.Tell(kCopyFailed, base::Severity::Error);
         return {{}, Refusal::CopyFailed};
     }
     return {subPrefix + name, std::nullopt};
 }
 
 /// The link for a chosen file by the rules shared by MakeLink and ChooseLink.
-LinkResult LinkFor(const std::string& file, const LinkSettings& settings, app::Prompter& prompter) {
+LinkResult LinkFor(const std::string& file, const LinkSettings& settings,
+                   base::Prompter& prompter) {
     const std::string folder = DocumentFolder(settings.DocumentFileName);
     if (auto inside = LinkInsideFolder(file, folder)) {
         return {*inside, std::nullopt};
@@ -166,7 +167,7 @@ std::string LinkToFileName(std::string_view link, std::string_view documentFileN
 }
 
 std::string MakeLink(const std::string& fileName, const LinkSettings& settings,
-                     app::Prompter& prompter) {
+                     base::Prompter& prompter) {
     LinkResult result = LinkFor(fileName, settings, prompter);
     if (result.refusal == Refusal::Cancelled) {
         return {};
@@ -178,7 +179,7 @@ std::string MakeLink(const std::string& fileName, const LinkSettings& settings,
 }
 
 std::string ChooseLink(FileDialog& dialog, const std::string& current, const LinkSettings& settings,
-                       app::Prompter& prompter) {
+                       base::Prompter& prompter) {
     // A web address is no starting point for a local file, but stays when nothing is chosen.
     const bool webAddress = current.find("://") != std::string::npos && !IsFileUrl(current);
     const std::string start = webAddress ? std::string() : current;
@@ -206,4 +207,4 @@ std::string ChooseFile(FileDialog& dialog, const std::string& current) {
     return dialog.Execute() ? dialog.FileName() : current;
 }
 
-} // namespace zn::structure
+} // namespace zn::base

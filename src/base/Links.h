@@ -1,13 +1,13 @@
 // Links in documents against local file names: resolving a link, making one for a chosen file.
 #pragma once
 
-#include "app/Prompter.h"
-#include "structure/FileDialog.h"
+#include "base/FileDialog.h"
+#include "base/Prompter.h"
 
 #include <string>
 #include <string_view>
 
-namespace zn::structure {
+namespace zn::base {
 
 /// The settings and the document that decide what link a chosen file gets. File names and
 /// links are UTF-8.
@@ -45,14 +45,14 @@ std::string LinkToFileName(std::string_view link, std::string_view documentFileN
 /// PreferRelative allows, else a copy next to the document (CopyFiles) or an absolute "file://"
 /// link. Empty when the user cancels the new name of a copy; fileName itself when the copy fails.
 std::string MakeLink(const std::string& fileName, const LinkSettings& settings,
-                     app::Prompter& prompter);
+                     base::Prompter& prompter);
 
 /// Lets the user choose a file for a link field holding `current` and returns the new link, or
 /// `current` when the user cancels or the copy does not happen.
 std::string ChooseLink(FileDialog& dialog, const std::string& current, const LinkSettings& settings,
-                       app::Prompter& prompter);
+                       base::Prompter& prompter);
 
 /// Lets the user choose a file starting from `current`; `current` when cancelled.
 std::string ChooseFile(FileDialog& dialog, const std::string& current);
 
-} // namespace zn::structure
+} // namespace zn::base

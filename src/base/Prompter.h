@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace zn::app {
+namespace zn::base {
 
 enum class Answer { Ok, Yes, No, Cancel };
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
@@ -57,4 +57,4 @@ public:
     }
 };
 
-} // namespace zn::app
+} // namespace zn::base

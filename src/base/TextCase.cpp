@@ -1,17 +1,29 @@
 // Case tables for Windows-1250: ASCII plus the Czech letters á č ď é ě í ň ó ř š ť ú ů ý ž.
-#include "structure/TextCase.h"
+#include "base/TextCase.h"
 
 #include <array>
 #include <cstdint>
 
-namespace zn::structure {
+namespace zn::base {
 namespace {
 
 // Lower-case byte and its upper-case partner.
 constexpr std::array<std::pair<std::uint8_t, std::uint8_t>, 15> kCzechPairs{{
-    {225, 193}, {232, 200}, {239, 207}, {233, 201}, {236, 204},
-    {237, 205}, {242, 210}, {243, 211}, {248, 216}, {154, 138},
-    {157, 141}, {250, 218}, {249, 217}, {253, 221}, {158, 142},
+    {225, 193},
+    {232, 200},
+    {239, 207},
+    {233, 201},
+    {236, 204},
+    {237, 205},
+    {242, 210},
+    {243, 211},
+    {248, 216},
+    {154, 138},
+    {157, 141},
+    {250, 218},
+    {249, 217},
+    {253, 221},
+    {158, 142},
 }};
 
 struct Tables {
@@ -47,11 +59,19 @@ std::string convert(std::string_view text, const std::array<char, 256>& table) {
 
 } // namespace
 
-char UpperCaseCZ(char c) { return tables().upper[static_cast<std::uint8_t>(c)]; }
-char LowerCaseCZ(char c) { return tables().lower[static_cast<std::uint8_t>(c)]; }
+char UpperCaseCZ(char c) {
+    return tables().upper[static_cast<std::uint8_t>(c)];
+}
+char LowerCaseCZ(char c) {
+    return tables().lower[static_cast<std::uint8_t>(c)];
+}
 
-std::string UpperCaseCZ(std::string_view text) { return convert(text, tables().upper); }
-std::string LowerCaseCZ(std::string_view text) { return convert(text, tables().lower); }
+std::string UpperCaseCZ(std::string_view text) {
+    return convert(text, tables().upper);
+}
+std::string LowerCaseCZ(std::string_view text) {
+    return convert(text, tables().lower);
+}
 
 std::string TagCase(std::string_view text, bool upperCaseTags) {
     return upperCaseTags ? UpperCaseCZ(text) : LowerCaseCZ(text);
@@ -81,4 +101,4 @@ std::string AsciiCase(std::string_view text, bool upper) {
     return out;
 }
 
-} // namespace zn::structure
+} // namespace zn::base

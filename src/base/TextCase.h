@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace zn::structure {
+namespace zn::base {
 
 /// Upper case of one Windows-1250 byte: ASCII letters and the 15 Czech letter pairs; other
 /// bytes are returned unchanged.
@@ -24,4 +24,4 @@ bool SameTextCZ(std::string_view a, std::string_view b);
 /// ASCII-only case conversion, for new tag and attribute names written by the text control.
 std::string AsciiCase(std::string_view text, bool upper);
 
-} // namespace zn::structure
+} // namespace zn::base

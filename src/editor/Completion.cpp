@@ -1,7 +1,7 @@
 // Typing conveniences of the text control and the completing combo box.
 #include "editor/Completion.h"
 
-#include "structure/TextCase.h"
+#include "base/TextCase.h"
 
 namespace zn::editor {
 
@@ -22,7 +22,7 @@ void ContinueList(THTMLRichEdit& edit, bool upperCaseTags) {
     }
     const Position start = model.LineStart(line - 1);
     const std::string above =
-        structure::AsciiCase(model.GetText(start, model.LineEnd(line - 1) - start), true);
+        base::AsciiCase(model.GetText(start, model.LineEnd(line - 1) - start), true);
     auto indentOf = [&](std::initializer_list<const char*> marks) -> std::optional<std::size_t> {
         for (const char* mark : marks) {
             const std::size_t at = above.find(mark);
@@ -33,9 +33,9 @@ void ContinueList(THTMLRichEdit& edit, bool upperCaseTags) {
         return std::nullopt;
     };
     if (const auto indent = indentOf({"<LI>", "<OL>", "<UL>"})) {
-        edit.InsertText(std::string(*indent, ' ') + structure::TagCase("<LI>", upperCaseTags));
+        edit.InsertText(std::string(*indent, ' ') + base::TagCase("<LI>", upperCaseTags));
     } else if (const auto indent = indentOf({"<DT>", "<DL>"})) {
-        edit.InsertText(std::string(*indent, ' ') + structure::TagCase("<DT><DD>", upperCaseTags));
+        edit.InsertText(std::string(*indent, ' ') + base::TagCase("<DT><DD>", upperCaseTags));
     }
 }
 
@@ -45,10 +45,10 @@ std::optional<std::string> ComboCompletion(std::string_view typed,
     if (lastKeyDeleted || typed.size() < minLength || items.empty()) {
         return std::nullopt;
     }
-    const std::string wanted = structure::AsciiCase(typed, true);
+    const std::string wanted = base::AsciiCase(typed, true);
     for (const std::string& item : items) {
         if (item.size() >= typed.size() &&
-            structure::AsciiCase(std::string_view(item).substr(0, typed.size()), true) == wanted) {
+            base::AsciiCase(std::string_view(item).substr(0, typed.size()), true) == wanted) {
             return item.substr(typed.size());
         }
     }

@@ -1,15 +1,15 @@
 // Tag tracking of the HTML text control: the current tag and the edits made on tags.
 #include "editor/THTMLRichEdit.h"
 
-#include "structure/TextCase.h"
+#include "base/TextCase.h"
 
 #include <algorithm>
 
 namespace zn::editor {
 
-using structure::AsciiCase;
-using structure::SameTextCZ;
-using structure::UpperCaseCZ;
+using base::AsciiCase;
+using base::SameTextCZ;
+using base::UpperCaseCZ;
 
 namespace {
 

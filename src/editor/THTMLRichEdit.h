@@ -1,7 +1,7 @@
 // The HTML text control: a text model that always knows the tag under the caret and colours tags.
 #pragma once
 
-#include "editor/Color.h"
+#include "base/Color.h"
 #include "editor/TagParser.h"
 #include "editor/TextModel.h"
 
@@ -26,9 +26,9 @@ public:
     const TextModel& Model() const { return model_; }
 
     // --- properties ---
-    TColor TagColor = kRed;
-    TColor ParameterColor = kBlue;
-    TColor ValueColor = kPurple;
+    base::TColor TagColor = base::kRed;
+    base::TColor ParameterColor = base::kBlue;
+    base::TColor ValueColor = base::kPurple;
     bool SyntaxHighLighting = false; ///< the caller re-colours or un-colours after changing it
     bool AutoComplete = true;
 

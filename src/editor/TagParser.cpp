@@ -1,7 +1,7 @@
 // Parsing of tag texts and scanning of strings for tags.
 #include "editor/TagParser.h"
 
-#include "structure/TextCase.h"
+#include "base/TextCase.h"
 
 #include <cstring>
 
@@ -97,7 +97,7 @@ void ParseTag(std::string_view tagText, std::string& name, Position& nameOffset,
 
 bool AttributeValue(const TTagParameters& parameters, std::string_view name, std::string& value) {
     for (const TTagParameter& p : parameters) {
-        if (structure::SameTextCZ(p.ParamName, name)) {
+        if (base::SameTextCZ(p.ParamName, name)) {
             std::string_view v = p.ParamValue;
             if (!v.empty() && v.front() == '"') {
                 v.remove_prefix(1);

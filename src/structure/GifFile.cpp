@@ -2,7 +2,7 @@
 // length checked against the bytes actually present.
 #include "structure/GifFile.h"
 
-#include "structure/BinaryFile.h"
+#include "base/FileIO.h"
 #include "structure/GifException.h"
 #include "structure/GifLzw.h"
 
@@ -245,8 +245,8 @@ void TGifFile::LoadFromMemory(std::span<const uint8_t> bytes) {
 void TGifFile::LoadFromFile(const std::string& fileName) {
     std::vector<uint8_t> bytes;
     try {
-        bytes = ReadBinaryFile(fileName);
-    } catch (const EFileError& error) {
+        bytes = base::ReadBinaryFile(fileName);
+    } catch (const base::EFileError& error) {
         *this = TGifFile();
         throw EGifException(error.what());
     }

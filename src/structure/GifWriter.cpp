@@ -1,7 +1,7 @@
 // GIF87a writer: screen descriptor, palettes padded to 2, 16 or 256 entries, LZW sub-blocks.
 #include "structure/GifWriter.h"
 
-#include "structure/BinaryFile.h"
+#include "base/FileIO.h"
 #include "structure/ColorReduction.h"
 #include "structure/GifException.h"
 #include "structure/GifLzw.h"
@@ -81,7 +81,7 @@ std::vector<uint8_t> TGifFile::SaveToMemory() const {
 }
 
 void TGifFile::SaveToFile(const std::string& fileName) const {
-    WriteBinaryFile(fileName, SaveToMemory());
+    base::WriteBinaryFile(fileName, SaveToMemory());
 }
 
 TGifFile MakeGifFile(const TIndexedImage& image) {
@@ -112,7 +112,7 @@ std::vector<uint8_t> EncodeBitmapAsGif(const TRgbImage& image) {
 }
 
 void SaveBitmapAsGif(const TRgbImage& image, const std::string& fileName) {
-    WriteBinaryFile(fileName, EncodeBitmapAsGif(image));
+    base::WriteBinaryFile(fileName, EncodeBitmapAsGif(image));
 }
 
 } // namespace zn::structure

@@ -5,7 +5,7 @@
 // memory lives in a state object created before setjmp.
 #include "structure/JpegFile.h"
 
-#include "structure/BinaryFile.h"
+#include "base/FileIO.h"
 #include "structure/ImageScale.h"
 
 #include <algorithm>
@@ -196,8 +196,8 @@ TDecodeState Decode(std::span<const uint8_t> data, const TDecodeRequest& request
 
 std::vector<uint8_t> ReadJpegFile(const std::string& fileName) {
     try {
-        return ReadBinaryFile(fileName);
-    } catch (const EFileError& e) {
+        return base::ReadBinaryFile(fileName);
+    } catch (const base::EFileError& e) {
         throw EJpegException(e.what());
     }
 }
@@ -296,7 +296,7 @@ std::vector<uint8_t> JpegEncode(const TRgbImage& image, int quality) {
 }
 
 void JpegSaveFile(const TRgbImage& image, const std::string& fileName, int quality) {
-    WriteBinaryFile(fileName, JpegEncode(image, quality));
+    base::WriteBinaryFile(fileName, JpegEncode(image, quality));
 }
 
 } // namespace zn::structure

@@ -1,9 +1,9 @@
 // Picture-type predicates by extension, and picture dimensions through the picture readers.
 #include "structure/PictureType.h"
 
+#include "base/TextCase.h"
 #include "structure/GifFile.h"
 #include "structure/JpegFile.h"
-#include "structure/TextCase.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -25,7 +25,7 @@ std::string UpperExtension(const std::string& fileName) {
     std::size_t dot = fileName.find_last_of('.');
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
         return {};
-    return UpperCaseCZ(std::string_view(fileName).substr(dot));
+    return base::UpperCaseCZ(std::string_view(fileName).substr(dot));
 }
 
 bool HasExtension(std::string_view nameOrLink, std::initializer_list<std::string_view> wanted) {
@@ -40,7 +40,7 @@ bool HasExtension(std::string_view nameOrLink, std::initializer_list<std::string
 } // namespace
 
 std::string PictureFileName(std::string_view nameOrLink) {
-    std::string upper = UpperCaseCZ(nameOrLink);
+    std::string upper = base::UpperCaseCZ(nameOrLink);
     if (upper.find("FILE://") != std::string::npos)
         return std::string(nameOrLink.substr(std::min<std::size_t>(7, nameOrLink.size())));
     return std::string(nameOrLink);

@@ -1,8 +1,8 @@
 // Tag insertion commands: a table of the fixed pieces of HTML and where each leaves the caret.
 #include "tags/TagCommands.h"
 
+#include "base/TextCase.h"
 #include "editor/DocumentKeys.h"
-#include "structure/TextCase.h"
 
 #include <array>
 #include <string>
@@ -10,8 +10,8 @@
 namespace zn::tags {
 namespace {
 
+using base::TagCase;
 using editor::Position;
-using structure::TagCase;
 
 enum class Caret {
     AsLeft,           ///< where InsertText or SurroundSelection leaves it
@@ -132,7 +132,7 @@ void CreateLink(THTMLRichEdit& edit, bool upperCaseTags) {
                                   TagCase("</a>", upperCaseTags));
 }
 
-void NormalDocument(THTMLRichEdit& edit, bool upperCaseTags, app::Prompter& prompter) {
+void NormalDocument(THTMLRichEdit& edit, bool upperCaseTags, base::Prompter& prompter) {
     editor::TextModel& model = edit.Model();
     const std::string head = TagCase(kSkeletonHead, upperCaseTags);
     const std::string tail = TagCase(kSkeletonTail, upperCaseTags);
@@ -142,12 +142,12 @@ void NormalDocument(THTMLRichEdit& edit, bool upperCaseTags, app::Prompter& prom
         model.SetCaret(model.Length() - static_cast<Position>(tail.size()));
         return;
     }
-    const app::Answer answer = prompter.Ask(kClearDocumentQuestion, app::Buttons::YesNoCancel);
-    if (answer == app::Answer::Cancel) {
+    const base::Answer answer = prompter.Ask(kClearDocumentQuestion, base::Buttons::YesNoCancel);
+    if (answer == base::Answer::Cancel) {
         return;
     }
     editor::UndoGroup group(model);
-    if (answer == app::Answer::Yes) {
+    if (answer == base::Answer::Yes) {
         model.Replace(0, model.Length(), {});
     }
     model.SetCaret(0);

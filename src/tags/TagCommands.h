@@ -1,7 +1,7 @@
 // The commands that insert or wrap tags in the active document, as operations on its control.
 #pragma once
 
-#include "app/Prompter.h"
+#include "base/Prompter.h"
 #include "editor/THTMLRichEdit.h"
 
 #include <string_view>
@@ -59,7 +59,7 @@ inline constexpr const char* kClearDocumentQuestion = "Dokument obsahuje text. M
 
 /// "Normální dokument": writes the skeleton of an HTML page around the text (after asking
 /// whether to clear it first) and puts the caret on the empty line of the body.
-void NormalDocument(THTMLRichEdit& edit, bool upperCaseTags, app::Prompter& prompter);
+void NormalDocument(THTMLRichEdit& edit, bool upperCaseTags, base::Prompter& prompter);
 
 /// "Vybrat mezi tagem" (whole = false) and "Vybrat mezi tagem (včetně)": only inside a tag.
 void SelectBetweenTags(THTMLRichEdit& edit, bool whole);

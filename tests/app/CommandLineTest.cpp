@@ -1,7 +1,7 @@
 // Which files a start opens or hands over: the first argument decides, split paths are joined.
 #include "app/CommandLine.h"
 
-#include "TempFolder.h"
+#include "base/TempFolder.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // Reading and writing document files.
 #include "app/DocumentFile.h"
+#include "base/FileIO.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <unistd.h>
 
 using namespace zn::app;
+using namespace zn::base;
 namespace fs = std::filesystem;
 
 namespace {

@@ -1,7 +1,7 @@
 // The start-up lock: one holder at a time, freed when the holder is killed; the server's name.
 #include "app/InstanceLock.h"
 
-#include "TempFolder.h"
+#include "base/TempFolder.h"
 
 #include <chrono>
 #include <csignal>

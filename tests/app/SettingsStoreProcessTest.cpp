@@ -1,7 +1,7 @@
 // Two processes sharing the settings store: both keep their values, no change is lost.
 #include "app/SettingsStore.h"
 
-#include "TempFolder.h"
+#include "base/TempFolder.h"
 
 #include <chrono>
 #include <cstdlib>

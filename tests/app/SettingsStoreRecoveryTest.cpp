@@ -3,7 +3,7 @@
 #include "app/SettingsFile.h"
 #include "app/SettingsStore.h"
 
-#include "TempFolder.h"
+#include "base/TempFolder.h"
 
 #include <filesystem>
 #include <fstream>

@@ -2,7 +2,7 @@
 #include "app/SettingsStore.h"
 #include "app/SettingsFile.h"
 
-#include "TempFolder.h"
+#include "base/TempFolder.h"
 
 #include <climits>
 #include <cstdlib>

@@ -3,7 +3,7 @@
 #include "app/SettingsKeys.h"
 #include "app/SettingsStore.h"
 
-#include "TempFolder.h"
+#include "base/TempFolder.h"
 
 #include <gtest/gtest.h>
 

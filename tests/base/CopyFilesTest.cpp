@@ -1,16 +1,16 @@
 // File copies: questions before overwriting, renaming on collision, nothing half-written.
-#include "structure/CopyFiles.h"
+#include "base/CopyFiles.h"
 
-#include "ScratchFolder.h"
+#include "base/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-using namespace zn::structure;
-using namespace zn::structure::scratch;
-using zn::app::Answer;
-using zn::app::ScriptedPrompter;
+using namespace zn::base;
+
+using zn::base::Answer;
+using zn::base::ScriptedPrompter;
 
 namespace {
 
@@ -27,75 +27,75 @@ std::vector<std::string> Listing(const std::string& folder) {
 } // namespace
 
 TEST(CopyFiles, CopiesOneFileToANewName) {
-    ScratchFolder scratch;
+    zn::test::TempFolder scratch;
     const std::string source = scratch.Write("a.gif", std::string("GIF\0\x01\xFF", 6));
     ScriptedPrompter prompter;
     EXPECT_TRUE(CopyFilesByShell(source, scratch.File("b.gif"), true, false, prompter));
-    EXPECT_EQ(ScratchFolder::Read(scratch.File("b.gif")), std::string("GIF\0\x01\xFF", 6));
+    EXPECT_EQ(zn::test::TempFolder::Read(scratch.File("b.gif")), std::string("GIF\0\x01\xFF", 6));
     EXPECT_TRUE(prompter.shown.empty());
     EXPECT_EQ(Listing(scratch.Path()), (std::vector<std::string>{"a.gif", "b.gif"}));
 }
 
 TEST(CopyFiles, OverwritingIsAskedWhenConfirming) {
-    ScratchFolder scratch;
+    zn::test::TempFolder scratch;
     const std::string source = scratch.Write("a.gif", "new");
     const std::string target = scratch.Write("t/a.gif", "old");
     ScriptedPrompter prompter;
     prompter.answers = {Answer::No};
     EXPECT_FALSE(CopyFilesByShell(source, target, true, false, prompter));
-    EXPECT_EQ(ScratchFolder::Read(target), "old");
+    EXPECT_EQ(zn::test::TempFolder::Read(target), "old");
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_NE(prompter.shown[0].find(target), std::string::npos);
 
     prompter.answers = {Answer::Yes};
     EXPECT_TRUE(CopyFilesByShell(source, target, true, false, prompter));
-    EXPECT_EQ(ScratchFolder::Read(target), "new");
+    EXPECT_EQ(zn::test::TempFolder::Read(target), "new");
     EXPECT_EQ(Listing(scratch.File("t")), std::vector<std::string>{"a.gif"});
 }
 
 TEST(CopyFiles, WithoutConfirmationOverwritesSilently) {
-    ScratchFolder scratch;
+    zn::test::TempFolder scratch;
     const std::string source = scratch.Write("a.gif", "new");
     const std::string target = scratch.Write("t/a.gif", "old");
     ScriptedPrompter prompter;
     EXPECT_TRUE(CopyFilesByShell(source, target, false, false, prompter));
-    EXPECT_EQ(ScratchFolder::Read(target), "new");
+    EXPECT_EQ(zn::test::TempFolder::Read(target), "new");
     EXPECT_TRUE(prompter.shown.empty());
 }
 
 TEST(CopyFiles, RenameOnCollisionKeepsTheOldFile) {
-    ScratchFolder scratch;
+    zn::test::TempFolder scratch;
     const std::string source = scratch.Write("a.gif", "new");
     scratch.Write("t/a.gif", "old");
     scratch.Write("t/a (2).gif", "older");
     ScriptedPrompter prompter;
     EXPECT_TRUE(CopyFilesByShell(source, scratch.File("t/a.gif"), true, true, prompter));
-    EXPECT_EQ(ScratchFolder::Read(scratch.File("t/a.gif")), "old");
-    EXPECT_EQ(ScratchFolder::Read(scratch.File("t/a (2).gif")), "older");
-    EXPECT_EQ(ScratchFolder::Read(scratch.File("t/a (3).gif")), "new");
+    EXPECT_EQ(zn::test::TempFolder::Read(scratch.File("t/a.gif")), "old");
+    EXPECT_EQ(zn::test::TempFolder::Read(scratch.File("t/a (2).gif")), "older");
+    EXPECT_EQ(zn::test::TempFolder::Read(scratch.File("t/a (3).gif")), "new");
     EXPECT_TRUE(prompter.shown.empty());
 }
 
 TEST(CopyFiles, SeveralFilesIntoOneFolder) {
-    ScratchFolder scratch;
+    zn::test::TempFolder scratch;
     const std::string a = scratch.Write("a.gif", "A");
     const std::string b = scratch.Write("b.jpg", "B");
     scratch.Write("t/.keep", "");
     ScriptedPrompter prompter;
     EXPECT_TRUE(CopyFilesByShell(a + ";" + b, scratch.File("t"), true, false, prompter));
-    EXPECT_EQ(ScratchFolder::Read(scratch.File("t/a.gif")), "A");
-    EXPECT_EQ(ScratchFolder::Read(scratch.File("t/b.jpg")), "B");
+    EXPECT_EQ(zn::test::TempFolder::Read(scratch.File("t/a.gif")), "A");
+    EXPECT_EQ(zn::test::TempFolder::Read(scratch.File("t/b.jpg")), "B");
 }
 
 TEST(CopyFiles, PairsOfSourcesAndTargets) {
-    ScratchFolder scratch;
+    zn::test::TempFolder scratch;
     const std::string a = scratch.Write("a.gif", "A");
     const std::string b = scratch.Write("b.gif", "B");
     ScriptedPrompter prompter;
     EXPECT_TRUE(CopyFilesByShell(a + ";" + b, scratch.File("x.gif") + ";" + scratch.File("y.gif"),
                                  true, false, prompter));
-    EXPECT_EQ(ScratchFolder::Read(scratch.File("x.gif")), "A");
-    EXPECT_EQ(ScratchFolder::Read(scratch.File("y.gif")), "B");
+    EXPECT_EQ(zn::test::TempFolder::Read(scratch.File("x.gif")), "A");
+    EXPECT_EQ(zn::test::TempFolder::Read(scratch.File("y.gif")), "B");
     EXPECT_FALSE(CopyFilesByShell(a + ";" + b,
                                   scratch.File("x.gif") + ";" + scratch.File("y.gif") + ";" +
                                       scratch.File("z.gif"),
@@ -104,7 +104,7 @@ TEST(CopyFiles, PairsOfSourcesAndTargets) {
 }
 
 TEST(CopyFiles, MissingFolderIsCreatedAfterAsking) {
-    ScratchFolder scratch;
+    zn::test::TempFolder scratch;
     const std::string source = scratch.Write("a.gif", "A");
     ScriptedPrompter prompter;
     prompter.answers = {Answer::No};
@@ -112,7 +112,7 @@ TEST(CopyFiles, MissingFolderIsCreatedAfterAsking) {
     EXPECT_FALSE(std::filesystem::exists(scratch.File("new")));
     prompter.answers = {Answer::Yes};
     EXPECT_TRUE(CopyFilesByShell(source, scratch.File("new/deep/a.gif"), true, false, prompter));
-    EXPECT_EQ(ScratchFolder::Read(scratch.File("new/deep/a.gif")), "A");
+    EXPECT_EQ(zn::test::TempFolder::Read(scratch.File("new/deep/a.gif")), "A");
     // Without confirmation the folder is made without a question.
     ScriptedPrompter silent;
     EXPECT_TRUE(CopyFilesByShell(source, scratch.File("other/a.gif"), false, false, silent));
@@ -120,7 +120,7 @@ TEST(CopyFiles, MissingFolderIsCreatedAfterAsking) {
 }
 
 TEST(CopyFiles, FailuresNameTheFileAndChangeNothing) {
-    ScratchFolder scratch;
+    zn::test::TempFolder scratch;
     const std::string source = scratch.Write("a.gif", "A");
     ScriptedPrompter prompter;
     EXPECT_FALSE(CopyFilesByShell(scratch.File("missing.gif"), scratch.File("b.gif"), true, false,
@@ -135,6 +135,6 @@ TEST(CopyFiles, FailuresNameTheFileAndChangeNothing) {
 
     // Onto itself: refused, the file stays whole.
     EXPECT_FALSE(CopyFilesByShell(source, source, false, false, prompter));
-    EXPECT_EQ(ScratchFolder::Read(source), "A");
+    EXPECT_EQ(zn::test::TempFolder::Read(source), "A");
     EXPECT_EQ(Listing(scratch.Path()), (std::vector<std::string>{"a.gif", "dir"}));
 }

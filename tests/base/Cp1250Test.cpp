@@ -1,9 +1,9 @@
 // Windows-1250 against Unicode and UTF-8.
-#include "editor/Cp1250.h"
+#include "base/Cp1250.h"
 
 #include <gtest/gtest.h>
 
-using namespace zn::editor;
+using namespace zn::base;
 
 TEST(Cp1250, EveryByteRoundTrips) {
     for (int b = 0; b < 256; ++b) {

@@ -1,12 +1,11 @@
 // Default applications from mimeapps.list files and desktop entries.
-#include "structure/DesktopApps.h"
+#include "base/DesktopApps.h"
 
-#include "ScratchFolder.h"
+#include "base/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-using namespace zn::structure;
-using namespace zn::structure::scratch;
+using namespace zn::base;
 
 TEST(DesktopApps, IniGroupsAndKeys) {
     const IniGroups ini = ParseIni("# comment\n"
@@ -53,7 +52,7 @@ protected:
         return app ? app->Program : "none";
     }
 
-    ScratchFolder scratch;
+    zn::test::TempFolder scratch;
     XdgFolders folders;
 };
 

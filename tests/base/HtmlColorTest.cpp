@@ -1,10 +1,10 @@
 // Colour texts against colour numbers.
-#include "structure/HtmlColor.h"
+#include "base/HtmlColor.h"
 
 #include <gtest/gtest.h>
 
-using namespace zn::structure;
-using zn::editor::TColor;
+using namespace zn::base;
+using zn::base::TColor;
 
 TEST(HtmlColor, TextsToNumbers) {
     const struct {

@@ -1,17 +1,17 @@
 // Test doubles for the link operations: a file dialog and a prompter that record what they saw.
 #pragma once
 
-#include "app/Prompter.h"
-#include "structure/FileDialog.h"
+#include "base/FileDialog.h"
+#include "base/Prompter.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
-namespace zn::structure::scratch {
+namespace zn::test {
 
 /// Chooses `choice` (or cancels when it is empty) and keeps how it was prepared.
-class ScriptedFileDialog : public FileDialog {
+class ScriptedFileDialog : public zn::base::FileDialog {
 public:
     std::string fileName;
     std::string initialDir;
@@ -32,7 +32,7 @@ public:
 };
 
 /// A scripted prompter that also keeps the captions and starting texts of its input boxes.
-class RecordingPrompter : public app::ScriptedPrompter {
+class RecordingPrompter : public base::ScriptedPrompter {
 public:
     struct Input {
         std::string caption;
@@ -47,4 +47,4 @@ public:
     }
 };
 
-} // namespace zn::structure::scratch
+} // namespace zn::test

@@ -1,16 +1,17 @@
 // Links against file names: resolving, relative links, absolute links, copies beside the page.
-#include "structure/Links.h"
+#include "base/Links.h"
 
 #include "LinkTestUtil.h"
-#include "ScratchFolder.h"
+#include "base/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-using namespace zn::structure;
-using namespace zn::structure::scratch;
-using zn::app::Answer;
+using namespace zn::base;
+using namespace zn::test;
+
+using zn::base::Answer;
 
 namespace {
 
@@ -65,7 +66,7 @@ TEST(Links, LinkToFileName) {
 }
 
 TEST(Links, MakeLinkWithoutCopies) {
-    zn::app::ScriptedPrompter prompter;
+    zn::base::ScriptedPrompter prompter;
     const struct {
         const char* file;
         LinkSettings settings;
@@ -102,40 +103,40 @@ TEST(Links, MakeLinkWithoutCopies) {
 }
 
 TEST(Links, CopyIntoTheCopyFolder) {
-    ScratchFolder scratch;
+    zn::test::TempFolder scratch;
     const std::string picture = scratch.Write("pics/a.gif", "GIF89a-1");
     const std::string page = scratch.Write("web/index.html", "<HTML>");
     RecordingPrompter prompter;
     prompter.answers = {Answer::Yes}; // create the missing folder "img"
     EXPECT_EQ(MakeLink(picture, Settings(page, false, true, true, "img"), prompter), "img/a.gif");
-    EXPECT_EQ(ScratchFolder::Read(scratch.File("web/img/a.gif")), "GIF89a-1");
+    EXPECT_EQ(zn::test::TempFolder::Read(scratch.File("web/img/a.gif")), "GIF89a-1");
     ASSERT_EQ(prompter.shown.size(), 1u); // only the folder question
     EXPECT_NE(prompter.shown[0].find("neexistuje"), std::string::npos);
 }
 
 TEST(Links, CopyWithoutCopyFolderGoesBesideThePage) {
-    ScratchFolder scratch;
+    zn::test::TempFolder scratch;
     const std::string picture = scratch.Write("pics/a.gif", "GIF");
     const std::string page = scratch.Write("web/index.html", "<HTML>");
     RecordingPrompter prompter;
     EXPECT_EQ(MakeLink(picture, Settings(page, false, true), prompter), "a.gif");
-    EXPECT_EQ(ScratchFolder::Read(scratch.File("web/a.gif")), "GIF");
+    EXPECT_EQ(zn::test::TempFolder::Read(scratch.File("web/a.gif")), "GIF");
     EXPECT_TRUE(prompter.shown.empty());
 }
 
 TEST(Links, CopyFolderWithBackslashes) {
-    ScratchFolder scratch;
+    zn::test::TempFolder scratch;
     const std::string picture = scratch.Write("pics/a.gif", "GIF");
     const std::string page = scratch.Write("web/index.html", "<HTML>");
     scratch.Write("web/img/small/.keep", "");
     RecordingPrompter prompter;
     EXPECT_EQ(MakeLink(picture, Settings(page, false, true, true, "img\\small"), prompter),
               "img/small/a.gif");
-    EXPECT_EQ(ScratchFolder::Read(scratch.File("web/img/small/a.gif")), "GIF");
+    EXPECT_EQ(zn::test::TempFolder::Read(scratch.File("web/img/small/a.gif")), "GIF");
 }
 
 TEST(Links, TakenNameAsksUntilAFreeOne) {
-    ScratchFolder scratch;
+    zn::test::TempFolder scratch;
     const std::string picture = scratch.Write("pics/a.gif", "new");
     const std::string page = scratch.Write("web/index.html", "<HTML>");
     scratch.Write("web/img/a.gif", "old a");
@@ -148,29 +149,29 @@ TEST(Links, TakenNameAsksUntilAFreeOne) {
         EXPECT_EQ(box.caption, kRenameCaption);
         EXPECT_EQ(box.initial, "a.gif");
     }
-    EXPECT_EQ(ScratchFolder::Read(scratch.File("web/img/a.gif")), "old a");
-    EXPECT_EQ(ScratchFolder::Read(scratch.File("web/img/b.gif")), "old b");
-    EXPECT_EQ(ScratchFolder::Read(scratch.File("web/img/c.gif")), "new");
+    EXPECT_EQ(zn::test::TempFolder::Read(scratch.File("web/img/a.gif")), "old a");
+    EXPECT_EQ(zn::test::TempFolder::Read(scratch.File("web/img/b.gif")), "old b");
+    EXPECT_EQ(zn::test::TempFolder::Read(scratch.File("web/img/c.gif")), "new");
 }
 
 TEST(Links, CancelledRenameCopiesNothing) {
-    ScratchFolder scratch;
+    zn::test::TempFolder scratch;
     const std::string picture = scratch.Write("pics/a.gif", "new");
     const std::string page = scratch.Write("web/index.html", "<HTML>");
     scratch.Write("web/a.gif", "old");
     const LinkSettings settings = Settings(page, false, true);
     RecordingPrompter prompter;
     EXPECT_EQ(MakeLink(picture, settings, prompter), "");
-    EXPECT_EQ(ScratchFolder::Read(scratch.File("web/a.gif")), "old");
+    EXPECT_EQ(zn::test::TempFolder::Read(scratch.File("web/a.gif")), "old");
 
     ScriptedFileDialog dialog;
     dialog.choice = picture;
     EXPECT_EQ(ChooseLink(dialog, "old/link.gif", settings, prompter), "old/link.gif");
-    EXPECT_EQ(ScratchFolder::Read(scratch.File("web/a.gif")), "old");
+    EXPECT_EQ(zn::test::TempFolder::Read(scratch.File("web/a.gif")), "old");
 }
 
 TEST(Links, FailedCopyIsReported) {
-    ScratchFolder scratch;
+    zn::test::TempFolder scratch;
     const std::string picture = scratch.Write("pics/a.gif", "GIF");
     const std::string page = scratch.Write("web/index.html", "<HTML>");
     scratch.Write("web/img", "a file where the copy folder should be");
@@ -189,7 +190,7 @@ TEST(Links, FailedCopyIsReported) {
 }
 
 TEST(Links, ChooseLinkPreparesTheDialog) {
-    zn::app::ScriptedPrompter prompter;
+    zn::base::ScriptedPrompter prompter;
     const struct {
         const char* current;
         const char* document;
@@ -216,7 +217,7 @@ TEST(Links, ChooseLinkPreparesTheDialog) {
 }
 
 TEST(Links, ChooseLinkKeepsTheDialogsLastFileForAnEmptyField) {
-    zn::app::ScriptedPrompter prompter;
+    zn::base::ScriptedPrompter prompter;
     ScriptedFileDialog dialog;
     dialog.fileName = "/elsewhere/last.gif";
     dialog.initialDir = "/elsewhere";
@@ -226,7 +227,7 @@ TEST(Links, ChooseLinkKeepsTheDialogsLastFileForAnEmptyField) {
 }
 
 TEST(Links, ChooseLinkGivesTheLinkOfTheChosenFile) {
-    zn::app::ScriptedPrompter prompter;
+    zn::base::ScriptedPrompter prompter;
     ScriptedFileDialog dialog;
     dialog.choice = "/web/img/b.gif";
     EXPECT_EQ(ChooseLink(dialog, "http://example.cz/a.gif", Settings("/web/index.html"), prompter),

@@ -35,7 +35,7 @@ public:
         std::ofstream(file, std::ios::binary) << content;
         return file.string();
     }
-    std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
+    std::string WriteBytes(const std::string& name, const std::vector<uint8_t>& bytes) const {
         return Write(name, std::string(bytes.begin(), bytes.end()));
     }
 

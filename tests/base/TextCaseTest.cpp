@@ -1,9 +1,9 @@
 // Case conversion of Czech Windows-1250 text.
-#include "structure/TextCase.h"
+#include "base/TextCase.h"
 
 #include <gtest/gtest.h>
 
-using namespace zn::structure;
+using namespace zn::base;
 
 namespace {
 // "Příliš žluťoučký kůň úpěl ďábelské ódy" in Windows-1250.

@@ -1,5 +1,5 @@
 // Fuzzes the reader of desktop entries and mimeapps.list files (files of the desktop, not ours).
-#include "structure/DesktopApps.h"
+#include "base/DesktopApps.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -7,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const zn::structure::IniGroups groups = zn::structure::ParseIni(text);
+    const zn::base::IniGroups groups = zn::base::ParseIni(text);
     for (const auto& [group, keys] : groups) {
         for (const auto& [key, value] : keys) {
             // Keys and values are trimmed pieces of one line each.

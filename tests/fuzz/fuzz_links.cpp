@@ -1,7 +1,7 @@
 // Fuzzes the link rules with links and file names taken from documents: link text, document
 // name and chosen file are three NUL-separated parts of the input.
-#include "structure/HtmlColor.h"
-#include "structure/Links.h"
+#include "base/HtmlColor.h"
+#include "base/Links.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -23,15 +23,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string link = Part(rest);
     const std::string document = Part(rest);
     const std::string file = Part(rest);
-    zn::structure::HtmlToColor(link);
-    zn::structure::LinkToFileName(link, document);
-    zn::structure::LinkSettings settings;
+    zn::base::HtmlToColor(link);
+    zn::base::LinkToFileName(link, document);
+    zn::base::LinkSettings settings;
     settings.DocumentFileName = document;
-    zn::app::ScriptedPrompter prompter;
+    zn::base::ScriptedPrompter prompter;
     for (const bool relative : {true, false}) {
         settings.PreferRelative = relative;
         // Copies stay off: the fuzzer must not write files.
-        const std::string made = zn::structure::MakeLink(file, settings, prompter);
+        const std::string made = zn::base::MakeLink(file, settings, prompter);
         if (!prompter.shown.empty()) {
             __builtin_trap();
         }

@@ -1,7 +1,7 @@
 // Writing GIF files: the bytes of header and screen, and write-then-read round trips.
 #include "GifFixtures.h"
-#include "TempFolder.h"
-#include "structure/BinaryFile.h"
+#include "base/FileIO.h"
+#include "base/TempFolder.h"
 #include "structure/GifBitmap.h"
 #include "structure/GifException.h"
 #include "structure/GifFile.h"
@@ -16,6 +16,8 @@
 #include <tuple>
 
 using namespace zn::structure;
+using namespace zn::base;
+using namespace zn::test;
 using namespace zn::structure::test;
 
 namespace {
@@ -103,8 +105,8 @@ TEST(GifWrite, LoadedFileSavesAgainUnchanged) {
 }
 
 TEST(GifWrite, SaveReplacesTheFileWholeAndNamesItOnFailure) {
-    TTempFolder folder;
-    std::string file = folder.Write("náhled.gif", {'o', 'l', 'd'});
+    zn::test::TempFolder folder;
+    std::string file = folder.WriteBytes("náhled.gif", {'o', 'l', 'd'});
     SaveBitmapAsGif(PaletteImage(10, 10, 4), file);
     EXPECT_EQ(ReadBack(ReadAll(file)).Size(), (TPictureSize{10, 10}));
     std::string missing = folder.File("chybí/náhled.gif");

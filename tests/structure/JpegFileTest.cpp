@@ -1,7 +1,7 @@
 // JPEG through libjpeg: sizes, thumbnails with DCT scaling, colour spaces, quality 75 and
 // broken data reported as exceptions instead of ending the program.
 #include "structure/JpegFile.h"
-#include "TempFolder.h"
+#include "base/TempFolder.h"
 #include "structure/ImageScale.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@
 #include <random>
 
 using namespace zn::structure;
-using namespace zn::structure::test;
+using namespace zn::test;
 
 namespace {
 
@@ -193,8 +193,8 @@ TEST(JpegFile, RandomDamageNeverEndsTheProgram) {
 }
 
 TEST(JpegFile, FilesAreReadAndWrittenWhole) {
-    TTempFolder folder;
-    std::string file = folder.Write("fotka.jpg", {'x'});
+    zn::test::TempFolder folder;
+    std::string file = folder.WriteBytes("fotka.jpg", {'x'});
     JpegSaveFile(Gradient(30, 20), file);
     EXPECT_EQ(JpegFileSize(file), (TPictureSize{30, 20}));
     EXPECT_EQ(JpegThumbnailFile(file, 15, 15).Size(), (TPictureSize{15, 10}));

@@ -1,16 +1,16 @@
 // Output and caret of every tag insertion command, with upper- and lower-case tags.
 #include "tags/TagCommands.h"
 
+#include "base/TextCase.h"
 #include "editor/DocumentKeys.h"
-#include "structure/TextCase.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
 using namespace zn::tags;
-using zn::app::Answer;
-using zn::app::ScriptedPrompter;
+using zn::base::Answer;
+using zn::base::ScriptedPrompter;
 using zn::editor::Position;
 
 namespace {
@@ -180,7 +180,7 @@ TEST(NormalDocument, EmptyDocumentGetsTheSkeletonWithoutAQuestion) {
         ScriptedPrompter prompter;
         NormalDocument(edit, upper, prompter);
         const std::string expected = std::string(kSkeleton) + "|\r\n</BODY>\r\n</HTML>";
-        EXPECT_EQ(Shown(edit), upper ? expected : zn::structure::LowerCaseCZ(expected));
+        EXPECT_EQ(Shown(edit), upper ? expected : zn::base::LowerCaseCZ(expected));
         EXPECT_TRUE(prompter.shown.empty());
         EXPECT_EQ(edit.Model().LineFromPosition(edit.Model().SelStart()), 5);
     }
@@ -203,7 +203,7 @@ TEST(NormalDocument, YesClearsTheTextAndUndoBringsItBack) {
     ScriptedPrompter prompter;
     prompter.answers = {Answer::Yes};
     NormalDocument(edit, false, prompter);
-    EXPECT_EQ(Shown(edit), zn::structure::LowerCaseCZ(kSkeleton) + "|\r\n\r\n</body>\r\n</html>");
+    EXPECT_EQ(Shown(edit), zn::base::LowerCaseCZ(kSkeleton) + "|\r\n\r\n</body>\r\n</html>");
     edit.Model().Undo();
     EXPECT_EQ(edit.Model().Text(), "old\r\ntext");
 }

@@ -8,9 +8,12 @@ class QWidget;
 
 namespace zn::app {
 struct Settings;
-class Prompter;
 class SettingsStore;
 } // namespace zn::app
+
+namespace zn::base {
+class Prompter;
+}
 
 namespace zn::app::ui {
 
@@ -24,7 +27,7 @@ public:
 
     virtual Settings& HostSettings() = 0;
     virtual SettingsStore& HostStore() = 0;
-    virtual Prompter& HostPrompter() = 0;
+    virtual base::Prompter& HostPrompter() = 0;
     /// The information dialog shown for new documents; exists from start to exit.
     virtual TSaveForm& SaveForm() = 0;
 

@@ -2,16 +2,17 @@
 #include "app/ui/TMDIChild.h"
 
 #include "app/DocumentFile.h"
-#include "app/Prompter.h"
 #include "app/Settings.h"
 #include "app/ui/DocumentHost.h"
 #include "app/ui/FormState.h"
 #include "app/ui/PreviewPane.h"
 #include "app/ui/SettingsConvert.h"
 #include "app/ui/TSaveForm.h"
+#include "base/FileIO.h"
+#include "base/HtmlColor.h"
+#include "base/Prompter.h"
 #include "editor/DocumentKeys.h"
 #include "editor/ui/HtmlEditView.h"
-#include "structure/HtmlColor.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -34,8 +35,8 @@ bool Untitled(const QString& caption) {
     return caption.contains(QStringLiteral("BezJmena"));
 }
 
-QColor ToQColor(editor::TColor c) {
-    return QColor(editor::RedOf(c), editor::GreenOf(c), editor::BlueOf(c));
+QColor ToQColor(base::TColor c) {
+    return QColor(base::RedOf(c), base::GreenOf(c), base::BlueOf(c));
 }
 
 /// A busy cursor for the lifetime of the object.
@@ -154,8 +155,8 @@ void TMDIChild::CreateNew(const QString& caption) {
     edit_->Model().SetModified(false);
     UpdateModified();
     SetCaption(caption);
-    if (s.AskForStructure &&
-        host_.HostPrompter().Ask("Vytvořit HTML strukturu?", Buttons::YesNo) == Answer::Yes) {
+    if (s.AskForStructure && host_.HostPrompter().Ask("Vytvořit HTML strukturu?",
+                                                      base::Buttons::YesNo) == base::Answer::Yes) {
         host_.NewHtmlStructure(*this);
     }
     TSaveForm& info = host_.SaveForm();
@@ -171,10 +172,10 @@ void TMDIChild::CreateNew(const QString& caption) {
 
 bool TMDIChild::ReadInto(const QString& fileName) {
     std::string bytes;
-    FileResult read;
+    base::FileResult read;
     {
         BusyCursor busy;
-        read = ReadDocumentFile(Path(fileName), bytes);
+        read = base::ReadDocumentFile(Path(fileName), bytes);
         if (read.ok) {
             edit_->Model().Load(bytes);
             bytes.clear();
@@ -184,7 +185,7 @@ bool TMDIChild::ReadInto(const QString& fileName) {
         }
     }
     if (!read.ok) {
-        host_.HostPrompter().Tell(read.message, Severity::Error);
+        host_.HostPrompter().Tell(read.message, base::Severity::Error);
     }
     return read.ok;
 }
@@ -228,13 +229,13 @@ void TMDIChild::ReadDocumentColors() {
     editor::ParseTag(tag, name, nameOffset, attributes);
     std::string value;
     if (editor::AttributeValue(attributes, "BGCOLOR", value)) {
-        DocBackground = structure::HtmlToColor(value);
+        DocBackground = base::HtmlToColor(value);
     }
     if (editor::AttributeValue(attributes, "TEXT", value)) {
-        DocText = structure::HtmlToColor(value);
+        DocText = base::HtmlToColor(value);
     }
     if (editor::AttributeValue(attributes, "LINK", value)) {
-        DocLink = structure::HtmlToColor(value);
+        DocLink = base::HtmlToColor(value);
     }
 }
 
@@ -243,18 +244,18 @@ void TMDIChild::ReadDocumentColors() {
 bool TMDIChild::ConfirmReadOnly(const QString& fileName, bool& wasReadOnly) {
     wasReadOnly = false;
     const std::string path = Path(fileName);
-    if (!QFileInfo::exists(fileName) || !IsReadOnly(path)) {
+    if (!QFileInfo::exists(fileName) || !base::IsReadOnly(path)) {
         return true;
     }
-    Prompter& prompt = host_.HostPrompter();
-    if (!SetReadOnly(path, false)) {
-        prompt.Tell("Do souboru " + path + " nelze zapisovat", Severity::Error);
+    base::Prompter& prompt = host_.HostPrompter();
+    if (!base::SetReadOnly(path, false)) {
+        prompt.Tell("Do souboru " + path + " nelze zapisovat", base::Severity::Error);
         return false;
     }
     wasReadOnly = true;
     if (prompt.Ask("Skutečně zapsat změny do souboru " + path + "\r\n,který je pouze pro čtení?",
-                   Buttons::YesNo, Severity::Warning) != Answer::Yes) {
-        SetReadOnly(path, true);
+                   base::Buttons::YesNo, base::Severity::Warning) != base::Answer::Yes) {
+        base::SetReadOnly(path, true);
         wasReadOnly = false;
         return false;
     }
@@ -263,10 +264,10 @@ bool TMDIChild::ConfirmReadOnly(const QString& fileName, bool& wasReadOnly) {
 
 bool TMDIChild::WriteTo(const QString& fileName) {
     const std::string text = edit_->Model().Text();
-    const FileResult written = WriteFileAtomically(
+    const base::FileResult written = base::WriteFileAtomically(
         Path(fileName), host_.HostSettings().UnixFormat ? ToUnixLineEnds(text) : text);
     if (!written.ok) {
-        host_.HostPrompter().Tell(written.message, Severity::Error);
+        host_.HostPrompter().Tell(written.message, base::Severity::Error);
     }
     return written.ok;
 }
@@ -278,7 +279,7 @@ bool TMDIChild::WriteGuarded(const QString& fileName) {
     }
     const bool ok = WriteTo(fileName);
     if (wasReadOnly) {
-        SetReadOnly(Path(fileName), true);
+        base::SetReadOnly(Path(fileName), true);
     }
     return ok;
 }
@@ -312,12 +313,12 @@ bool TMDIChild::SaveAs() {
         saveInitialDir_ = QFileInfo(name).absolutePath();
         s.defstore = saveInitialDir_.toStdString();
         if (QFileInfo::exists(name)) {
-            const Answer answer = host_.HostPrompter().Ask(
-                "Soubor " + Path(name) + " existuje - přepsat?", Buttons::YesNoCancel);
-            if (answer == Answer::No) {
+            const base::Answer answer = host_.HostPrompter().Ask(
+                "Soubor " + Path(name) + " existuje - přepsat?", base::Buttons::YesNoCancel);
+            if (answer == base::Answer::No) {
                 continue;
             }
-            if (answer != Answer::Yes) {
+            if (answer != base::Answer::Yes) {
                 return false;
             }
             if (!WriteGuarded(name)) {
@@ -362,17 +363,17 @@ void TMDIChild::RefreshPreview() {
 
 void TMDIChild::WritePreview() {
     QString chosen;
-    if (QFileInfo::exists(caption_) && IsReadOnly(Path(caption_))) {
+    if (QFileInfo::exists(caption_) && base::IsReadOnly(Path(caption_))) {
         chosen = caption_; // a read-only file is previewed as stored
     } else {
         const unsigned number = QRandomGenerator::global()->bounded(1000000u);
         const bool untitled = Untitled(caption_) || !QFileInfo(caption_).isAbsolute();
         chosen = QString::fromStdString(PreviewFilePath(Path(caption_), untitled, number));
         const std::string text = edit_->Model().Text();
-        if (!WriteFileAtomically(Path(chosen), text).ok) {
+        if (!base::WriteFileAtomically(Path(chosen), text).ok) {
             // The document's folder refuses files: preview from the temporary folder instead.
             chosen = QString::fromStdString(PreviewFilePath(Path(caption_), true, number));
-            if (!WriteFileAtomically(Path(chosen), text).ok) {
+            if (!base::WriteFileAtomically(Path(chosen), text).ok) {
                 return;
             }
         }
@@ -441,10 +442,10 @@ bool TMDIChild::QueryClose() {
         return true;
     }
     switch (host_.HostPrompter().Ask("Soubor " + Path(caption_) + " není uložen - uložit?",
-                                     Buttons::YesNoCancel)) {
-    case Answer::Yes:
+                                     base::Buttons::YesNoCancel)) {
+    case base::Answer::Yes:
         return Save(false); // a save that does not happen keeps the window open
-    case Answer::No:
+    case base::Answer::No:
         return true;
     default:
         return false;

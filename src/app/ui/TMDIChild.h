@@ -1,7 +1,7 @@
 // The document window: one open file in the text control, its preview, loading and saving.
 #pragma once
 
-#include "editor/Color.h"
+#include "base/Color.h"
 #include "editor/THTMLRichEdit.h"
 
 #include <QStringList>
@@ -75,9 +75,9 @@ public:
     QString StatusPanel(int index) const;
 
     /// Document colours from the BODY tag (0x00BBGGRR).
-    editor::TColor DocBackground = 0xAFAFAF;
-    editor::TColor DocText = 0x000000;
-    editor::TColor DocLink = 0xFF0000;
+    base::TColor DocBackground = 0xAFAFAF;
+    base::TColor DocText = 0x000000;
+    base::TColor DocLink = 0xFF0000;
 
 signals:
     void captionChanged(const QString& caption);

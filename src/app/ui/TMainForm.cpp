@@ -4,11 +4,11 @@
 #include "app/DocumentNames.h"
 #include "app/ui/FileTabBar.h"
 #include "app/ui/FormStores.h"
-#include "app/ui/QtPrompter.h"
 #include "app/ui/RecentFilesMenu.h"
 #include "app/ui/TMDIChild.h"
 #include "app/ui/TSaveForm.h"
 #include "app/ui/WindowPlacement.h"
+#include "base/ui/QtPrompter.h"
 #include "tags/ui/TagActions.h"
 
 #include <QApplication>
@@ -30,7 +30,7 @@ namespace zn::app::ui {
 
 TMainForm::TMainForm(SettingsStore& store, QWidget* parent)
     : QMainWindow(parent), store_(store),
-      ownPrompter_(std::make_unique<QtPrompter>(this, std::string(ApplicationName))),
+      ownPrompter_(std::make_unique<base::ui::QtPrompter>(this, std::string(ApplicationName))),
       prompter_(ownPrompter_.get()) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString::fromUtf8(ApplicationName.data(), ApplicationName.size()));
@@ -94,7 +94,7 @@ TMainForm::~TMainForm() {
     ClientArea = nullptr;
 }
 
-void TMainForm::SetPrompter(app::Prompter* prompter) {
+void TMainForm::SetPrompter(base::Prompter* prompter) {
     prompter_ = prompter ? prompter : ownPrompter_.get();
 }
 

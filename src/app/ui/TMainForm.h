@@ -4,6 +4,7 @@
 
 #include "app/LinkDatabase.h"
 #include "app/Settings.h"
+#include "app/ui/CommandOptions.h"
 #include "app/ui/DocumentHost.h"
 #include "app/ui/FormState.h"
 #include "app/ui/MainCommands.h"
@@ -32,10 +33,13 @@ namespace zn::tags::ui {
 class TagActions;
 }
 
+namespace zn::base::ui {
+class QtPrompter;
+}
+
 namespace zn::app::ui {
 
 class FileTabBar;
-class QtPrompter;
 class RecentFilesMenu;
 class TClipForm;
 class TMDIChild;
@@ -56,7 +60,7 @@ public:
     // --- DocumentHost ---
     Settings& HostSettings() override { return settings_; }
     SettingsStore& HostStore() override { return store_; }
-    app::Prompter& HostPrompter() override { return *prompter_; }
+    base::Prompter& HostPrompter() override { return *prompter_; }
     TSaveForm& SaveForm() override { return *saveForm_; }
     void AddToRecent(const QString& fileName) override;
     void OpenFailed() override { openFailed_ = true; }
@@ -75,8 +79,8 @@ public:
     /// The active document's text control, or null when none is open. Every command on the
     /// current document goes through it and does nothing on null.
     editor::THTMLRichEdit* ActiveEdit() override;
-    tags::ui::CommandOptions Options() const override { return tags::ui::OptionsOf(settings_); }
-    app::Prompter& Prompter() override { return *prompter_; }
+    tags::ui::CommandOptions Options() const override { return CommandOptionsOf(settings_); }
+    base::Prompter& Prompter() override { return *prompter_; }
     QWidget* ParentWindow() override { return this; }
     /// The active document's full file name; empty for an untitled one or none.
     std::string DocumentFileName() override;
@@ -155,7 +159,7 @@ public:
     QLineEdit* FocusedField() const;
 
     // --- tests answer the dialogs ---
-    void SetPrompter(app::Prompter* prompter);
+    void SetPrompter(base::Prompter* prompter);
     /// Replaces the save dialog (folder, proposed name, filter) -> chosen name.
     std::function<QString(const QString&, const QString&, int&)> SaveNameAsker;
     /// Replaces the open dialog -> chosen names.
@@ -261,8 +265,8 @@ private:
 
     SettingsStore& store_;
     Settings settings_;
-    std::unique_ptr<QtPrompter> ownPrompter_;
-    app::Prompter* prompter_;
+    std::unique_ptr<base::ui::QtPrompter> ownPrompter_;
+    base::Prompter* prompter_;
     CommandRegistry commands_;
     QMenu* menus_[7] = {};
     QAction* exitSeparator_ = nullptr;

@@ -3,12 +3,12 @@
 #include "app/ui/TMainForm.h"
 
 #include "app/DocumentNames.h"
-#include "app/Prompter.h"
 #include "app/ui/ClipForm.h"
 #include "app/ui/PPrevForm.h"
 #include "app/ui/SettingsConvert.h"
 #include "app/ui/TAboutBox.h"
 #include "app/ui/TMDIChild.h"
+#include "base/Prompter.h"
 #include "editor/THTMLRichEdit.h"
 #include "editor/ui/HtmlEditView.h"
 #include "editor/ui/TextPrinter.h"
@@ -32,8 +32,8 @@ namespace {
 /// The published index of the HTML 4 elements.
 constexpr const char* kHtml4ElementIndex = "https://www.w3.org/TR/html401/index/elements.html";
 
-QColor ToQColor(editor::TColor c) {
-    return QColor(editor::RedOf(c), editor::GreenOf(c), editor::BlueOf(c));
+QColor ToQColor(base::TColor c) {
+    return QColor(base::RedOf(c), base::GreenOf(c), base::BlueOf(c));
 }
 
 } // namespace
@@ -108,7 +108,7 @@ bool TMainForm::PrintActive(QPrinter& printer) {
                               printer) > 0)
         return true;
     prompter_->Tell("Dokument " + document->Caption().toStdString() + " nelze vytisknout",
-                    Severity::Error);
+                    base::Severity::Error);
     return false;
 }
 
@@ -124,7 +124,7 @@ void TMainForm::RunExternal(const QString& program, const QString& file) {
     if (program.trimmed().isEmpty()) {
         if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
             prompter_->Tell("Pro soubor " + file.toStdString() + " nelze spustit žádný program",
-                            Severity::Error);
+                            base::Severity::Error);
         return;
     }
     // A program path may hold blanks; otherwise the text may carry options after the program.
@@ -137,7 +137,7 @@ void TMainForm::RunExternal(const QString& program, const QString& file) {
     const bool started = ProgramStarter ? ProgramStarter(executable, words)
                                         : QProcess::startDetached(executable, words);
     if (!started)
-        prompter_->Tell("Nelze spustit program " + program.toStdString(), Severity::Error);
+        prompter_->Tell("Nelze spustit program " + program.toStdString(), base::Severity::Error);
 }
 
 void TMainForm::ShowInBrowser(bool save) {

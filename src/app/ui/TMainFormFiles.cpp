@@ -5,13 +5,13 @@
 #include "app/CommandLine.h"
 #include "app/DocumentNames.h"
 #include "app/HandOff.h"
-#include "app/Prompter.h"
 #include "app/RecentFiles.h"
 #include "app/SettingsKeys.h"
 #include "app/SettingsStore.h"
 #include "app/ui/DocumentSaveDialog.h"
 #include "app/ui/RecentFilesMenu.h"
 #include "app/ui/TMDIChild.h"
+#include "base/Prompter.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -172,7 +172,7 @@ TMDIChild* TMainForm::OpenFile(const QString& fileName) {
     if (TMDIChild* open = FindDocument(fileName)) {
         if (open->Modified() &&
             prompter_->Ask("Soubor je již otevřen a není uložen!\n\rZtratit jeho změny?",
-                           Buttons::YesNo) != Answer::Yes)
+                           base::Buttons::YesNo) != base::Answer::Yes)
             return open;
         open->Reload(fileName);
         ActivateDocument(open);

@@ -1,14 +1,14 @@
 // File dialogs, the new-name box and associated icons for the link operations.
-#include "structure/ui/LinkDialogs.h"
+#include "base/ui/LinkDialogs.h"
 
-#include "structure/DesktopApps.h"
-#include "structure/ui/TAddUrl.h"
+#include "base/DesktopApps.h"
+#include "base/ui/TAddUrl.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeDatabase>
 
-namespace zn::structure::ui {
+namespace zn::base::ui {
 
 void QtFileDialog::SetFileName(const std::string& name) {
     fileName_ = name;
@@ -39,15 +39,15 @@ std::optional<std::string> LinkPrompter::InputLine(const std::string& caption,
 }
 
 QString ChooseLink(QFileDialog& dialog, const QString& current, const LinkSettings& settings,
-                   app::Prompter& prompter) {
+                   base::Prompter& prompter) {
     QtFileDialog files(dialog);
     return QString::fromStdString(
-        structure::ChooseLink(files, current.toStdString(), settings, prompter));
+        base::ChooseLink(files, current.toStdString(), settings, prompter));
 }
 
 QString ChooseFile(QFileDialog& dialog, const QString& current) {
     QtFileDialog files(dialog);
-    return QString::fromStdString(structure::ChooseFile(files, current.toStdString()));
+    return QString::fromStdString(base::ChooseFile(files, current.toStdString()));
 }
 
 namespace {
@@ -97,4 +97,4 @@ QIcon AssociatedIcon(const QString& extension, QString& program) {
     return {};
 }
 
-} // namespace zn::structure::ui
+} // namespace zn::base::ui

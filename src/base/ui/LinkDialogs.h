@@ -2,16 +2,16 @@
 // icon of the desktop's default application.
 #pragma once
 
-#include "app/ui/QtPrompter.h"
-#include "structure/FileDialog.h"
-#include "structure/Links.h"
+#include "base/FileDialog.h"
+#include "base/Links.h"
+#include "base/ui/QtPrompter.h"
 
 #include <QIcon>
 #include <QString>
 
 class QFileDialog;
 
-namespace zn::structure::ui {
+namespace zn::base::ui {
 
 /// A QFileDialog kept by its owner, as the link operations use it.
 class QtFileDialog : public FileDialog {
@@ -28,7 +28,7 @@ private:
 };
 
 /// Questions as message boxes; new names are asked with the input box TAddUrl.
-class LinkPrompter : public app::ui::QtPrompter {
+class LinkPrompter : public base::ui::QtPrompter {
 public:
     LinkPrompter(QWidget* parent, std::string title)
         : QtPrompter(parent, std::move(title)), parent_(parent) {}
@@ -41,7 +41,7 @@ private:
 
 /// ChooseLink and ChooseFile on a dialog kept by the caller (its last file is remembered).
 QString ChooseLink(QFileDialog& dialog, const QString& current, const LinkSettings& settings,
-                   app::Prompter& prompter);
+                   base::Prompter& prompter);
 QString ChooseFile(QFileDialog& dialog, const QString& current);
 
 inline constexpr const char* kNoProgram = "neexistuje";
@@ -51,4 +51,4 @@ inline constexpr const char* kNoProgram = "neexistuje";
 /// there is none.
 QIcon AssociatedIcon(const QString& extension, QString& program);
 
-} // namespace zn::structure::ui
+} // namespace zn::base::ui

@@ -1,11 +1,11 @@
 // Message boxes with Czech buttons.
-#include "app/ui/QtPrompter.h"
+#include "base/ui/QtPrompter.h"
 
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace zn::app::ui {
+namespace zn::base::ui {
 namespace {
 
 QMessageBox::Icon IconOf(Severity severity) {
@@ -73,4 +73,4 @@ std::optional<std::string> QtPrompter::InputLine(const std::string& caption,
     return value.toStdString();
 }
 
-} // namespace zn::app::ui
+} // namespace zn::base::ui

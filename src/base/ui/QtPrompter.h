@@ -1,11 +1,11 @@
 // The prompting interface shown as Qt message boxes and input dialogs.
 #pragma once
 
-#include "app/Prompter.h"
+#include "base/Prompter.h"
 
 class QWidget;
 
-namespace zn::app::ui {
+namespace zn::base::ui {
 
 class QtPrompter : public Prompter {
 public:
@@ -21,4 +21,4 @@ private:
     std::string title_;
 };
 
-} // namespace zn::app::ui
+} // namespace zn::base::ui

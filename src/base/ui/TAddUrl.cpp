@@ -1,12 +1,12 @@
 // The one-line input box used for link addresses and for new file names.
-#include "structure/ui/TAddUrl.h"
+#include "base/ui/TAddUrl.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace zn::structure::ui {
+namespace zn::base::ui {
 
 TAddUrl::TAddUrl(QWidget* parent) : QDialog(parent), URLEdit(new QLineEdit(this)) {
     URLEdit->setObjectName(QStringLiteral("URLEdit"));
@@ -34,4 +34,4 @@ std::optional<QString> TAddUrl::Execute(QWidget* parent, const QString& caption,
     return box.URLEdit->text();
 }
 
-} // namespace zn::structure::ui
+} // namespace zn::base::ui

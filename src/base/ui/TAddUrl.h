@@ -7,7 +7,7 @@
 
 class QLineEdit;
 
-namespace zn::structure::ui {
+namespace zn::base::ui {
 
 class TAddUrl : public QDialog {
     Q_OBJECT
@@ -22,4 +22,4 @@ public:
                                           const QString& initial);
 };
 
-} // namespace zn::structure::ui
+} // namespace zn::base::ui

@@ -1,7 +1,7 @@
 // Glyphs and advances of the 256 bytes.
 #include "editor/ui/FontTable.h"
 
-#include "editor/Cp1250.h"
+#include "base/Cp1250.h"
 
 #include <QFontMetricsF>
 
@@ -17,7 +17,7 @@ QFont FontTable::EditingFont(QFont font) {
 FontTable::FontTable(const QFont& font, QPaintDevice* device) : font_(EditingFont(font)) {
     const QFontMetricsF metrics = device ? QFontMetricsF(font_, device) : QFontMetricsF(font_);
     for (int b = 0; b < 256; ++b) {
-        const char32_t u = Cp1250ToUnicode(static_cast<std::uint8_t>(b));
+        const char32_t u = base::Cp1250ToUnicode(static_cast<std::uint8_t>(b));
         QChar glyph(static_cast<char16_t>(u));
         if (u < 0x20 || u == 0x7F) {
             const QChar picture(static_cast<char16_t>(u == 0x7F ? 0x2421 : 0x2400 + u));

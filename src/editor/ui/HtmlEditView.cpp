@@ -1,8 +1,8 @@
 // Painting, scrolling, keyboard, mouse, input methods and drag and drop of the text view.
 #include "editor/ui/HtmlEditView.h"
 
+#include "base/Cp1250.h"
 #include "editor/Completion.h"
-#include "editor/Cp1250.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -23,12 +23,12 @@ namespace {
 constexpr int kMargin = 3; ///< pixels left of the text, so a caret at column 0 shows
 
 std::string ToDocument(const QString& text) {
-    return Utf8ToCp1250(text.toUtf8().toStdString());
+    return base::Utf8ToCp1250(text.toUtf8().toStdString());
 }
 
 /// Document text for the clipboard and drags: Unicode with the platform's LF line ends.
 QString FromDocument(const std::string& bytes) {
-    QString text = QString::fromUtf8(Cp1250ToUtf8(bytes));
+    QString text = QString::fromUtf8(base::Cp1250ToUtf8(bytes));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
 }
@@ -155,11 +155,13 @@ void HtmlEditView::paintEvent(QPaintEvent* event) {
     const QPalette::ColorGroup group = hasFocus() ? QPalette::Active : QPalette::Inactive;
     palette_.selection = palette().color(group, QPalette::Highlight);
     palette_.selectedText = palette().color(group, QPalette::HighlightedText);
-    palette_.tag = QColor(RedOf(edit_.TagColor), GreenOf(edit_.TagColor), BlueOf(edit_.TagColor));
-    palette_.parameter = QColor(RedOf(edit_.ParameterColor), GreenOf(edit_.ParameterColor),
-                                BlueOf(edit_.ParameterColor));
-    palette_.value =
-        QColor(RedOf(edit_.ValueColor), GreenOf(edit_.ValueColor), BlueOf(edit_.ValueColor));
+    palette_.tag = QColor(base::RedOf(edit_.TagColor), base::GreenOf(edit_.TagColor),
+                          base::BlueOf(edit_.TagColor));
+    palette_.parameter =
+        QColor(base::RedOf(edit_.ParameterColor), base::GreenOf(edit_.ParameterColor),
+               base::BlueOf(edit_.ParameterColor));
+    palette_.value = QColor(base::RedOf(edit_.ValueColor), base::GreenOf(edit_.ValueColor),
+                            base::BlueOf(edit_.ValueColor));
 
     const TextModel& model = edit_.Model();
     const double lineHeight = fonts_->LineHeight();

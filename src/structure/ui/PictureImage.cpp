@@ -1,7 +1,7 @@
 // Conversions between core pictures and QImage, and loading/saving pictures by file type.
 #include "structure/ui/PictureImage.h"
 
-#include "structure/BinaryFile.h"
+#include "base/FileIO.h"
 #include "structure/GifBitmap.h"
 #include "structure/GifException.h"
 #include "structure/JpegFile.h"

@@ -2,11 +2,10 @@
 // prompter and the focused control.
 #pragma once
 
-#include "app/Prompter.h"
-#include "app/Settings.h"
+#include "base/Links.h"
+#include "base/Prompter.h"
 #include "editor/THTMLRichEdit.h"
 #include "editor/ui/HtmlEditView.h"
-#include "structure/Links.h"
 
 #include <QWidget>
 
@@ -22,11 +21,6 @@ struct CommandOptions {
     std::string CopyPath; ///< sub-folder for copied files (UTF-8)
 };
 
-/// The options out of the main window's settings.
-inline CommandOptions OptionsOf(const app::Settings& settings) {
-    return {settings.UpperCaseTags, settings.PreferRelative, settings.CopyFiles, settings.CopyPath};
-}
-
 class CommandContext {
 public:
     virtual ~CommandContext() = default;
@@ -34,7 +28,7 @@ public:
     /// The active document's text control; null when no document is open.
     virtual editor::THTMLRichEdit* ActiveEdit() = 0;
     virtual CommandOptions Options() const = 0;
-    virtual app::Prompter& Prompter() = 0;
+    virtual base::Prompter& Prompter() = 0;
     /// The main window (parent of popups and dialogs).
     virtual QWidget* ParentWindow() = 0;
     /// The text control shown by a widget (a document's view); null for any other widget.
@@ -52,9 +46,9 @@ public:
     }
 
     /// The link settings for the active document.
-    structure::LinkSettings LinkSettings() {
+    base::LinkSettings LinkSettings() {
         const CommandOptions options = Options();
-        structure::LinkSettings links;
+        base::LinkSettings links;
         links.DocumentFileName = DocumentFileName();
         links.PreferRelative = options.PreferRelative;
         links.CopyFiles = options.CopyFiles;

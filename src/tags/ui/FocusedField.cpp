@@ -1,7 +1,7 @@
 // Choosing the text target by the focus, and the date and time texts of the system locale.
 #include "tags/ui/FocusedField.h"
 
-#include "editor/Cp1250.h"
+#include "base/Cp1250.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -57,7 +57,7 @@ QString TextTarget::SelectedText() const {
         }
         return static_cast<QTextEdit*>(widget_.data())->textCursor().selectedText();
     case Kind::Document:
-        return QString::fromStdString(editor::Cp1250ToUtf8(edit_->Model().SelText()));
+        return QString::fromStdString(base::Cp1250ToUtf8(edit_->Model().SelText()));
     case Kind::None:
         break;
     }
@@ -83,7 +83,7 @@ void TextTarget::ReplaceSelection(const QString& text) const {
         }
         break;
     case Kind::Document:
-        edit_->Model().ReplaceSelection(editor::Utf8ToCp1250(text.toStdString()));
+        edit_->Model().ReplaceSelection(base::Utf8ToCp1250(text.toStdString()));
         break;
     case Kind::None:
         break;

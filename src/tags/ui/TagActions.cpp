@@ -1,7 +1,7 @@
 // The tag commands as Qt actions: tables of menu items and tool buttons, and their handlers.
 #include "tags/ui/TagActions.h"
 
-#include "editor/Cp1250.h"
+#include "base/Cp1250.h"
 #include "editor/DocumentKeys.h"
 #include "tags/TagCommands.h"
 #include "tags/ui/FocusedField.h"
@@ -31,7 +31,7 @@ std::string PlainCaption(const QString& caption) {
         }
         plain += caption[i];
     }
-    return editor::Utf8ToCp1250(plain.toStdString());
+    return base::Utf8ToCp1250(plain.toStdString());
 }
 
 std::function<void(editor::THTMLRichEdit&, bool)> Command(TagCommand command) {
@@ -339,7 +339,7 @@ void TagActions::BindGeneric(QAction* action, GenericHandler handler) {
 
 void TagActions::RunGeneric(QAction* action, GenericHandler handler) {
     const std::string caption = PlainCaption(action->text());
-    const std::string hint = editor::Utf8ToCp1250(action->statusTip().toStdString());
+    const std::string hint = base::Utf8ToCp1250(action->statusTip().toStdString());
     RunOnEdit([&](editor::THTMLRichEdit& edit, bool upper) {
         switch (handler) {
         case GenericHandler::EnteredMenu:

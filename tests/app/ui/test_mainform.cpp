@@ -1,13 +1,13 @@
 // The main window: start-up files, recent files, Open, tabs, command states, the greeting,
 // exit, the hand-off receiver, the editor pop-up menu and dropped files.
 #include "app/HandOff.h"
-#include "app/Prompter.h"
 #include "app/SettingsKeys.h"
 #include "app/SettingsStore.h"
 #include "app/ui/FileTabBar.h"
 #include "app/ui/RecentFilesMenu.h"
 #include "app/ui/TMDIChild.h"
 #include "app/ui/TMainForm.h"
+#include "base/Prompter.h"
 #include "editor/ui/HtmlEditView.h"
 #include "tags/ui/TagActions.h"
 
@@ -32,6 +32,7 @@
 
 using namespace zn::app;
 using namespace zn::app::ui;
+using namespace zn::base;
 
 namespace {
 

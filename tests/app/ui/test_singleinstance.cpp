@@ -3,12 +3,12 @@
 // same moment never both become the running editor.
 #include "app/HandOff.h"
 #include "app/InstanceLock.h"
-#include "app/Prompter.h"
 #include "app/SettingsKeys.h"
 #include "app/SettingsStore.h"
 #include "app/ui/TMDIChild.h"
 #include "app/ui/TMainForm.h"
 #include "app/ui/TTMessager.h"
+#include "base/Prompter.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -23,6 +23,7 @@
 
 using namespace zn::app;
 using namespace zn::app::ui;
+using namespace zn::base;
 
 namespace {
 

@@ -1,12 +1,13 @@
 // The document window: loading, saving with its questions, read-only files, preview files,
 // closing.
 #include "app/DocumentFile.h"
-#include "app/Prompter.h"
 #include "app/Settings.h"
 #include "app/SettingsStore.h"
 #include "app/ui/DocumentHost.h"
 #include "app/ui/TMDIChild.h"
 #include "app/ui/TSaveForm.h"
+#include "base/FileIO.h"
+#include "base/Prompter.h"
 #include "editor/ui/HtmlEditView.h"
 
 #include <QDir>
@@ -21,6 +22,7 @@
 
 using namespace zn::app;
 using namespace zn::app::ui;
+using namespace zn::base;
 
 namespace {
 
@@ -169,9 +171,9 @@ private slots:
     void documentColoursFromBody() {
         Put(File("c.html"), "<html><body bgcolor=\"#102030\" TEXT=white link=Red>x");
         TMDIChild& doc = Open(File("c.html"));
-        QCOMPARE(doc.DocBackground, zn::editor::RGBColor(0x10, 0x20, 0x30));
-        QCOMPARE(doc.DocText, zn::editor::RGBColor(255, 255, 255));
-        QCOMPARE(doc.DocLink, zn::editor::RGBColor(255, 0, 0));
+        QCOMPARE(doc.DocBackground, zn::base::RGBColor(0x10, 0x20, 0x30));
+        QCOMPARE(doc.DocText, zn::base::RGBColor(255, 255, 255));
+        QCOMPARE(doc.DocLink, zn::base::RGBColor(255, 0, 0));
         host_->settings.UseColors = true;
         doc.ApplyLook();
         QCOMPARE(doc.EditorView().backgroundColor(), QColor(0x10, 0x20, 0x30));

@@ -1,6 +1,6 @@
 // The link operations with real dialogs: the new-name box, file dialogs and associated icons.
-#include "structure/ui/LinkDialogs.h"
-#include "structure/ui/TAddUrl.h"
+#include "base/ui/LinkDialogs.h"
+#include "base/ui/TAddUrl.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -15,8 +15,8 @@
 
 #include <functional>
 
-using namespace zn::structure;
-using namespace zn::structure::ui;
+using namespace zn::base;
+using namespace zn::base::ui;
 
 namespace {
 
@@ -104,7 +104,7 @@ private slots:
         WriteFile(dir.filePath("web/img/b.gif"), "GIF");
         LinkSettings settings;
         settings.DocumentFileName = dir.filePath("web/index.html").toStdString();
-        zn::app::ScriptedPrompter prompter;
+        zn::base::ScriptedPrompter prompter;
         QFileDialog dialog;
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setFileMode(QFileDialog::ExistingFile);

@@ -1,5 +1,5 @@
 // The editing view: keys, mouse, clipboard, drops, repainting and printing.
-#include "editor/Cp1250.h"
+#include "base/Cp1250.h"
 #include "editor/THTMLRichEdit.h"
 #include "editor/ui/HtmlEditView.h"
 #include "editor/ui/TextPrinter.h"
@@ -13,6 +13,7 @@
 #include <QtTest>
 
 using namespace zn::editor;
+using namespace zn::base;
 using zn::editor::ui::HtmlEditView;
 
 class TestHtmlEditView : public QObject {

@@ -4,6 +4,7 @@
 
 #include "app/Settings.h"
 #include "app/SettingsStore.h"
+#include "app/ui/CommandOptions.h"
 #include "app/ui/DocumentHost.h"
 #include "app/ui/TMDIChild.h"
 #include "app/ui/TSaveForm.h"
@@ -63,8 +64,8 @@ public:
     editor::THTMLRichEdit* ActiveEdit() override {
         return hasDocument ? &document->EditedText() : nullptr;
     }
-    ui::CommandOptions Options() const override { return ui::OptionsOf(settings); }
-    app::Prompter& Prompter() override { return prompter; }
+    ui::CommandOptions Options() const override { return app::ui::CommandOptionsOf(settings); }
+    base::Prompter& Prompter() override { return prompter; }
     QWidget* ParentWindow() override { return this; }
     editor::THTMLRichEdit* EditOfView(QWidget* widget) override {
         return hasDocument ? CommandContext::EditOfView(widget) : nullptr;
@@ -74,7 +75,7 @@ public:
     // --- the document host ---
     app::Settings& HostSettings() override { return settings; }
     app::SettingsStore& HostStore() override { return store; }
-    app::Prompter& HostPrompter() override { return prompter; }
+    base::Prompter& HostPrompter() override { return prompter; }
     app::ui::TSaveForm& SaveForm() override { return saveForm; }
     void AddToRecent(const QString&) override {}
     void OpenFailed() override {}
@@ -120,7 +121,7 @@ public:
 
     app::Settings settings;
     app::SettingsStore store{":memory:"};
-    app::ScriptedPrompter prompter;
+    base::ScriptedPrompter prompter;
     app::ui::TSaveForm saveForm{true};
     bool hasDocument = true;
 

@@ -1,7 +1,7 @@
 // The tag commands through their real menu items, shortcuts and tool buttons.
 #include "TagTestWindow.h"
 
-#include "editor/Cp1250.h"
+#include "base/Cp1250.h"
 
 #include "tags/TagCommands.h"
 #include "tags/ui/FocusedField.h"
@@ -16,7 +16,8 @@
 #include <QToolButton>
 
 using namespace zn::tags;
-using zn::app::Answer;
+using namespace zn::base;
+using zn::base::Answer;
 
 class TestTagActions : public QObject {
     Q_OBJECT
@@ -257,7 +258,7 @@ private slots:
         QTRY_VERIFY(w.view->hasFocus());
         w.Load("[old] text");
         w.Trigger("DateSB");
-        QCOMPARE(w.Shown(), zn::editor::Utf8ToCp1250(date.toStdString()) + "| text");
+        QCOMPARE(w.Shown(), zn::base::Utf8ToCp1250(date.toStdString()) + "| text");
 
         // A focused button takes nothing, and the document stays as it was.
         w.button->setFocus();
