@@ -55,7 +55,11 @@ int main(int argc, char** argv) {
     std::vector<std::string> qtArguments;
     for (const QString& argument : QApplication::arguments().mid(1))
         qtArguments.push_back(argument.toStdString());
-    std::vector<std::string> arguments = zn::app::ParseStartOptions(qtArguments).Files;
+    zn::app::StartOptions afterQt = zn::app::ParseStartOptions(qtArguments);
+    // "znackar -platform offscreen --version": the option showed only once Qt took its own.
+    if (afterQt.Action != zn::app::StartAction::Run)
+        return PrintOption(afterQt.Action);
+    std::vector<std::string> arguments = std::move(afterQt.Files);
 
     zn::app::ui::StartDecision start = zn::app::ui::DecideStart(
         []() -> zn::app::SettingsStore& { return zn::app::ui::AppSettingsStore(); },
