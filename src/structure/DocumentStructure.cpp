@@ -51,11 +51,17 @@ std::string AsciiUpper(std::string_view s) {
 /// One tag of the walk with its upper-case name and, on demand, its attributes.
 struct WalkTag {
     TScanTag tag;
-    std::string name; ///< ASCII upper case
-    editor::TagLayout layout;
+    std::string name;                 ///< ASCII upper case
+    Position nameOffset = 0;          ///< where the name starts in the tag text
+    mutable editor::TagLayout layout; ///< the attributes, parsed on the first question
+    mutable bool parsed = false;
 
     std::string_view Body() const { return tag.Text; }
     bool Value(std::string_view attribute, std::string& value) const {
+        if (!parsed) {
+            editor::ParseTagLayout(tag.Text, layout);
+            parsed = true;
+        }
         for (const auto& a : layout.attributes) {
             const std::string_view n = tag.Text.substr(static_cast<std::size_t>(a.nameOffset),
                                                        static_cast<std::size_t>(a.nameLength));
@@ -102,9 +108,19 @@ public:
             return false;
         }
         out.tag = *tag;
-        editor::ParseTagLayout(tag->Text, out.layout);
-        out.name = AsciiUpper(tag->Text.substr(static_cast<std::size_t>(out.layout.nameOffset),
-                                               static_cast<std::size_t>(out.layout.nameLength)));
+        out.parsed = false;
+        // The name is the first word, as the tag parser reads it; attributes wait until asked.
+        const std::string_view text = tag->Text;
+        std::size_t start = 0;
+        while (start < text.size() && editor::IsTagBlank(text[start])) {
+            ++start;
+        }
+        std::size_t end = start;
+        while (end < text.size() && !editor::IsTagBlank(text[end])) {
+            ++end;
+        }
+        out.nameOffset = static_cast<Position>(start);
+        out.name = AsciiUpper(text.substr(start, end - start));
         next_ = tag->Position + 1;
         if (out.name == "!--" && inStyle_) {
             const std::size_t end = text_.find("-->", static_cast<std::size_t>(tag->Position + 2));
@@ -231,8 +247,7 @@ TStructure ScanStructure(std::string_view text) {
         if (n == "!--") {
             if (inStyle) {
                 const std::string_view body = tag.Body();
-                AddRules(body.substr(static_cast<std::size_t>(tag.layout.nameOffset) + 3),
-                         result.Styles);
+                AddRules(body.substr(static_cast<std::size_t>(tag.nameOffset) + 3), result.Styles);
             }
         } else if (n == "STYLE") {
             if (AsciiUpper(tag.Value("TYPE")) == "TEXT/CSS") {
