@@ -20,6 +20,17 @@
 #include <QVBoxLayout>
 
 namespace zn::app::ui {
+namespace {
+
+/// The scroll area of the panels: a narrow column beside the documents to begin with; the
+/// user may widen the dock.
+class PanelScroll : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override { return {290, QScrollArea::sizeHint().height()}; }
+};
+
+} // namespace
 
 TInspectorBridge::TInspectorBridge(TMainForm& form, QStackedWidget* pages, QWidget* tp)
     : QObject(&form), form_(form) {
@@ -77,7 +88,7 @@ QWidget* TInspectorBridge::DockContent(QStackedWidget* pages) {
     bar->addWidget(inspector_->StylySB());
     layout->addLayout(bar);
     // The tallest panel (a table's) scrolls in a short window instead of stretching the dock.
-    auto* scroll = new QScrollArea(content);
+    auto* scroll = new PanelScroll(content);
     scroll->setObjectName(QStringLiteral("InspectorScroll"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
