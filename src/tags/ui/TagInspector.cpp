@@ -92,7 +92,10 @@ TTagInspector::TTagInspector(InspectorHost& host, QStackedWidget* pages, QWidget
 }
 
 TTagInspector::~TTagInspector() {
-    delete stylySB_;
+    // The button belongs to whatever window took it; one never placed is deleted here.
+    if (stylySB_ != nullptr && stylySB_->parent() == nullptr) {
+        delete stylySB_;
+    }
 }
 
 QWidget* TTagInspector::CurrentPanel() const {

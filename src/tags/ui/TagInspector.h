@@ -9,12 +9,13 @@
 
 #include <QImage>
 #include <QObject>
+#include <QPointer>
+#include <QToolButton>
 
 #include <memory>
 #include <string>
 
 class QStackedWidget;
-class QToolButton;
 class QMediaPlayer;
 class QAudioOutput;
 class QWidget;
@@ -90,7 +91,7 @@ private:
     QStackedWidget* pages_;
     QWidget* tp_;
     std::unique_ptr<TInspectorPanels> panels_;
-    QToolButton* stylySB_ = nullptr;
+    QPointer<QToolButton> stylySB_;
     QMediaPlayer* player_ = nullptr;
     QAudioOutput* audio_ = nullptr;
     std::string soundFile_;

@@ -197,6 +197,15 @@ private slots:
         QCOMPARE(inspector_->CurrentPanel(), tp_);
     }
 
+    void soundPlayerHiddenWithoutAFile() {
+        Load("<bgsound src=missing.wav loop=2>", "<bgsound");
+        QCOMPARE(inspector_->CurrentPanel()->objectName(), QStringLiteral("BGSPanel"));
+        QCOMPARE(Control<QLineEdit>("Rep")->text(), QStringLiteral("2"));
+        QVERIFY(!Control<QWidget>("SndMP")->isVisible());
+        Load("<bgsound>", "<bgsound");
+        QVERIFY(!Control<QWidget>("SndMP")->isVisible());
+    }
+
     void readingNeverTakesTheFocus() {
         auto* other = new QLineEdit(window_.get());
         window_->layout()->addWidget(other);
