@@ -152,16 +152,11 @@ std::string SizeText(std::size_t width, std::size_t height) {
     return std::to_string(width) + " × " + std::to_string(height);
 }
 
-/// Refuses images the file cannot hold, before any pixel memory is asked for.
-void CheckImageSize(const TGifFile& gif, const TGifSubImage& image, std::size_t dataBytes) {
-    const TGifScreenDescriptor& screen = gif.ScreenDescriptor;
+/// Refuses images the file cannot hold, before any pixel memory is asked for. An image that
+/// overruns the logical screen (or a screen declared 0 × 0) is kept at its own size, as other
+/// readers show such files.
+void CheckImageSize(const TGifFile& /*gif*/, const TGifSubImage& image, std::size_t dataBytes) {
     std::size_t pixels = std::size_t(image.Width) * image.Height;
-    if (std::size_t(image.Left) + image.Width > screen.Width ||
-        std::size_t(image.Top) + image.Height > screen.Height)
-        throw EGifException("Obrázek GIF (" + SizeText(image.Width, image.Height) + " na " +
-                            std::to_string(image.Left) + ", " + std::to_string(image.Top) +
-                            ") přesahuje logickou obrazovku " +
-                            SizeText(screen.Width, screen.Height) + ".");
     if (pixels > MaxGifPixels)
         throw EGifException("Obrázek GIF " + SizeText(image.Width, image.Height) +
                             " je příliš velký.");

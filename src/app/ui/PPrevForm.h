@@ -32,6 +32,8 @@ public:
     void Toggle();
     /// A picture preview clicked elsewhere: shown only when the viewer is not visible yet.
     void ShowPicture(const QImage& picture);
+    /// Takes a picture without showing the window (a preview loaded it).
+    void SetPicture(const QImage& picture);
 
     /// Loads a JPEG, GIF or BMP file; false with a message in LastError() when it fails (the
     /// shown picture then stays as it was).
@@ -85,7 +87,6 @@ private:
     void OpenSBClick();
     void SaveSBClick();
     void TrackBar1Change(int position);
-    void SetPicture(const QImage& picture);
     void ApplyZoom();
     void ReportError();
     void RestorePlacement();

@@ -13,6 +13,7 @@
 #include "base/Prompter.h"
 #include "editor/DocumentKeys.h"
 #include "editor/ui/HtmlEditView.h"
+#include "structure/DocumentStructure.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -217,25 +218,19 @@ bool TMDIChild::Reload(const QString& fileName) {
 }
 
 void TMDIChild::ReadDocumentColors() {
-    const std::optional<editor::Position> body = edit_->FindTagStart("BODY", 0);
-    if (!body) {
-        return;
-    }
-    std::string tag;
-    edit_->NextTagInControl(*body, tag);
-    std::string name;
-    editor::Position nameOffset = 0;
-    editor::TTagParameters attributes;
-    editor::ParseTag(tag, name, nameOffset, attributes);
-    std::string value;
-    if (editor::AttributeValue(attributes, "BGCOLOR", value)) {
-        DocBackground = base::HtmlToColor(value);
-    }
-    if (editor::AttributeValue(attributes, "TEXT", value)) {
-        DocText = base::HtmlToColor(value);
-    }
-    if (editor::AttributeValue(attributes, "LINK", value)) {
-        DocLink = base::HtmlToColor(value);
+    const structure::TStructure found = structure::ScanStructure(edit_->Model().Text());
+    DocBackground = found.BodyColor.value_or(DocBackground);
+    DocText = found.TextColor.value_or(DocText);
+    DocLink = found.LinkColor.value_or(DocLink);
+}
+
+void TMDIChild::SetPageColors(base::TColor body, base::TColor text, base::TColor link) {
+    const bool changed = body != DocBackground || text != DocText;
+    DocBackground = body;
+    DocText = text;
+    DocLink = link;
+    if (changed) {
+        ApplyColors();
     }
 }
 

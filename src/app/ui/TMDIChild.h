@@ -78,6 +78,9 @@ public:
     base::TColor DocBackground = 0xAFAFAF;
     base::TColor DocText = 0x000000;
     base::TColor DocLink = 0xFF0000;
+    /// The colours of the BODY tag read by the Tag Inspector; the text control takes them
+    /// when the setting UseColors is on.
+    void SetPageColors(base::TColor body, base::TColor text, base::TColor link);
 
 signals:
     void captionChanged(const QString& caption);

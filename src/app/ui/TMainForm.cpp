@@ -4,6 +4,7 @@
 #include "app/DocumentNames.h"
 #include "app/ui/FileTabBar.h"
 #include "app/ui/FormStores.h"
+#include "app/ui/InspectorBridge.h"
 #include "app/ui/RecentFilesMenu.h"
 #include "app/ui/TMDIChild.h"
 #include "app/ui/TSaveForm.h"
@@ -137,7 +138,8 @@ void TMainForm::BuildInspectorPanel() {
     TP = TagCommands->CreateButtonPanel(InspectorPages);
     TP->setObjectName(QStringLiteral("TP"));
     InspectorPages->addWidget(TP);
-    HTMLPanel->setWidget(InspectorPages);
+    Inspector = new TInspectorBridge(*this, InspectorPages, TP);
+    HTMLPanel->setWidget(Inspector->DockContent(InspectorPages));
     // The button panel lies along the side the panel is docked at.
     const auto orient = [this](Qt::DockWidgetArea area) {
         const bool across = area == Qt::TopDockWidgetArea || area == Qt::BottomDockWidgetArea;

@@ -8,6 +8,7 @@
 #include "app/ui/DocumentHost.h"
 #include "app/ui/FormState.h"
 #include "app/ui/MainCommands.h"
+#include "structure/DocumentStructure.h"
 #include "tags/ui/CommandContext.h"
 
 #include <QMainWindow>
@@ -44,6 +45,7 @@ class RecentFilesMenu;
 class TClipForm;
 class TMDIChild;
 class TPPrevForm;
+class TInspectorBridge;
 class TSaveForm;
 
 /// The menus of the menu bar `MainMenu1`, in their order.
@@ -75,6 +77,8 @@ public:
     QList<TMDIChild*> Documents() const;
     /// The active document, or null when none is open.
     TMDIChild* ActiveDocument() const;
+    /// The picture viewer, created on first use (not shown).
+    TPPrevForm* PictureViewer();
     // --- tags::ui::CommandContext ---
     /// The active document's text control, or null when none is open. Every command on the
     /// current document goes through it and does nothing on null.
@@ -173,6 +177,9 @@ public:
     QToolBar* SpeedPanel;
     QDockWidget* HTMLPanel;
     QStackedWidget* InspectorPages;
+    TInspectorBridge* Inspector = nullptr; ///< the Tag Inspector's sub-panels and reader
+    /// The lists of the last scan of a document: styles, picture and map pairs, areas.
+    structure::TStructure Structure;
     QToolBar* TP; ///< the default panel of the Tag Inspector: tag buttons
     QTimer* Timer1;
     QMenu* REPM;

@@ -183,13 +183,17 @@ void TMainForm::MinimizeAll() {
     ClientArea->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, dontMaximize);
 }
 
-void TMainForm::TogglePicturePreview() {
+TPPrevForm* TMainForm::PictureViewer() {
     if (!picturePreview_) {
         picturePreview_ = new TPPrevForm(this);
         connect(picturePreview_, &TPPrevForm::VisibilityChanged, PicturePreviewItem,
                 &QAction::setChecked);
     }
-    picturePreview_->Toggle();
+    return picturePreview_;
+}
+
+void TMainForm::TogglePicturePreview() {
+    PictureViewer()->Toggle();
     PicturePreviewItem->setChecked(picturePreview_->isVisible());
 }
 

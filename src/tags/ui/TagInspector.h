@@ -1,0 +1,100 @@
+// The Tag Inspector: reads the tag under the caret of the active document into the sub-panel
+// made for it, with picture, map and sound previews.
+#pragma once
+
+#include "base/Color.h"
+#include "editor/THTMLRichEdit.h"
+#include "tags/InspectorRead.h"
+#include "tags/ui/InspectorPanels.h"
+
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+#include <QToolButton>
+
+#include <memory>
+#include <string>
+
+class QStackedWidget;
+class QMediaPlayer;
+class QAudioOutput;
+class QWidget;
+
+namespace zn::tags::ui {
+
+/// The settings the inspector reads.
+struct InspectorOptions {
+    bool AutoShow = true;
+    bool AutoPutDim = true;
+    bool AutoPlaySnd = false;
+    bool UpperCaseTags = true;
+};
+
+/// What the inspector needs from the main window. Scanning the document and loading pictures
+/// belong to layers the inspector does not see; the main window hands over plain data.
+class InspectorHost {
+public:
+    virtual ~InspectorHost() = default;
+    /// The active document's text control; null when none is open.
+    virtual editor::THTMLRichEdit* InspectedEdit() = 0;
+    /// Full name of the active document (UTF-8); empty for an untitled one.
+    virtual std::string InspectedFileName() = 0;
+    virtual InspectorOptions InspectorSettings() = 0;
+    /// The active document's text colour (the FONT panel's default).
+    virtual base::TColor DocumentTextColor() = 0;
+    /// Scans the active document.
+    virtual TDocumentLists ScanDocument() = 0;
+    /// A JPEG or GIF picture; a null image for other, missing, unreadable or broken files
+    /// (never a message).
+    virtual QImage LoadPreviewPicture(const std::string& fileName) = 0;
+    /// BODY's colours were read: the document takes them.
+    virtual void PageColorsRead(base::TColor body, base::TColor text, base::TColor link) = 0;
+    /// A preview loaded a picture (`show` false) or was clicked (`show` true).
+    virtual void PicturePreviewed(const QImage& picture, bool show) = 0;
+};
+
+class TTagInspector : public QObject {
+    Q_OBJECT
+
+public:
+    /// Adds the sub-panels to `pages`, which already holds the button panel `tp`.
+    TTagInspector(InspectorHost& host, QStackedWidget* pages, QWidget* tp,
+                  QObject* parent = nullptr);
+    ~TTagInspector() override;
+
+    /// Fills the panel of the active document's current tag. Never moves the focus or the caret.
+    void ReadCurrentTag();
+    /// Shows one sub-panel (or `TP`); nothing happens when it is showing already.
+    void ShowInspectorPanel(QWidget* panel);
+    QWidget* CurrentPanel() const;
+
+    TInspectorPanels& Panels() { return *panels_; }
+    /// The tool button "Styly": attributes and styles instead of the tag's own panel.
+    QToolButton* StylySB() const { return stylySB_; }
+
+    bool Reading = false;
+    bool WriteGuard = true; ///< no writer acts before the first read has completed
+    bool ComboWriteFlag = false;
+    std::string LastPreviewed; ///< file of the picture last loaded into the IMG preview
+
+private:
+    void FillPanel(const TInspectorRead& read);
+    void PreviewWithDimensions(editor::THTMLRichEdit& edit);
+    /// Loads a picture link into a preview; false when nothing was shown.
+    bool SimplePreview(const char* image, const std::string& link);
+    void SoundPreview();
+    void WriteLater(const std::vector<TAttributeWrite>& writes, const std::string& tagText);
+    std::string FileOfLink(const std::string& link);
+    void CopyLinkHistory(const char* combo);
+
+    InspectorHost& host_;
+    QStackedWidget* pages_;
+    QWidget* tp_;
+    std::unique_ptr<TInspectorPanels> panels_;
+    QPointer<QToolButton> stylySB_;
+    QMediaPlayer* player_ = nullptr;
+    QAudioOutput* audio_ = nullptr;
+    std::string soundFile_;
+};
+
+} // namespace zn::tags::ui

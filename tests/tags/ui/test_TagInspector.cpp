@@ -1,0 +1,221 @@
+// The Tag Inspector on a text control: the focus rule, the automatic dimensions of a picture,
+// the link rule and the panels it shows.
+#include "tags/ui/TagInspector.h"
+
+#include "editor/THTMLRichEdit.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace zn;
+using namespace zn::tags::ui;
+
+namespace {
+
+class FakeHost : public InspectorHost {
+public:
+    editor::THTMLRichEdit edit;
+    std::string fileName;
+    InspectorOptions options;
+    int loads = 0;
+    int scans = 0;
+    base::TColor body = 0, text = 0, link = 0;
+
+    editor::THTMLRichEdit* InspectedEdit() override { return &edit; }
+    std::string InspectedFileName() override { return fileName; }
+    InspectorOptions InspectorSettings() override { return options; }
+    base::TColor DocumentTextColor() override { return 0x123456; }
+    tags::TDocumentLists ScanDocument() override {
+        ++scans;
+        tags::TDocumentLists lists;
+        lists.Pairs = {{"m.gif", "#mapa"}};
+        lists.Areas = {{"Dům", "#mapa"}};
+        return lists;
+    }
+    QImage LoadPreviewPicture(const std::string&) override {
+        ++loads;
+        QImage picture(32, 20, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        return picture;
+    }
+    void PageColorsRead(base::TColor b, base::TColor t, base::TColor l) override {
+        body = b;
+        text = t;
+        link = l;
+    }
+    void PicturePreviewed(const QImage&, bool) override {}
+};
+
+} // namespace
+
+class TestTagInspector : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    std::unique_ptr<QWidget> window_;
+    std::unique_ptr<FakeHost> host_;
+    TTagInspector* inspector_ = nullptr;
+    QStackedWidget* pages_ = nullptr;
+    QWidget* tp_ = nullptr;
+
+    /// A page with the caret just inside the tag that starts with `tagStart`.
+    void Load(const std::string& text, const std::string& tagStart) {
+        host_->edit.Model().Load(text);
+        host_->edit.Model().SetCaret(static_cast<editor::Position>(text.find(tagStart) + 2));
+        QCoreApplication::processEvents();
+    }
+    std::string Text() { return host_->edit.Model().Text(); }
+    template <typename T>
+    T* Control(const char* name) {
+        return inspector_->Panels().As<T>(name);
+    }
+
+private slots:
+    void init() {
+        window_ = std::make_unique<QWidget>();
+        host_ = std::make_unique<FakeHost>();
+        host_->fileName = QDir(dir_.path()).filePath("page.html").toStdString();
+        QFile picture(QDir(dir_.path()).filePath("a.gif"));
+        QVERIFY(picture.open(QIODevice::WriteOnly));
+        picture.write("GIF");
+        picture.close();
+        auto* layout = new QVBoxLayout(window_.get());
+        pages_ = new QStackedWidget(window_.get());
+        tp_ = new QToolBar(pages_);
+        pages_->addWidget(tp_);
+        layout->addWidget(pages_);
+        inspector_ = new TTagInspector(*host_, pages_, tp_, window_.get());
+        host_->edit.OnTagChange = [this] { inspector_->ReadCurrentTag(); };
+        window_->resize(320, 600);
+        window_->show();
+        QApplication::setActiveWindow(window_.get());
+    }
+    void cleanup() {
+        host_->edit.OnTagChange = nullptr;
+        window_.reset();
+        host_.reset();
+    }
+
+    void typingInAFocusedFieldSurvivesARead() {
+        host_->options.AutoShow = false;
+        Load("<p><img alt=old border=1 src=a.gif></p>", "<img");
+        auto* alt = Control<QLineEdit>("IMGAlt");
+        QCOMPARE(alt->text(), QStringLiteral("old"));
+        alt->setFocus();
+        QTRY_VERIFY(alt->hasFocus());
+        alt->setText(QStringLiteral("typed"));
+        host_->edit.SetAttribute("BORDER", "5", true);
+        QCOMPARE(Control<QLineEdit>("IMGBorder")->text(), QStringLiteral("5"));
+        QCOMPARE(alt->text(), QStringLiteral("typed"));
+        QCOMPARE(inspector_->CurrentPanel()->objectName(), QStringLiteral("IMGPanel"));
+    }
+
+    void automaticDimensionsOncePerPicture() {
+        Load("x <img src=a.gif width=10> y <b>z</b>", "<img");
+        QTRY_COMPARE(QString::fromStdString(Text()),
+                     QStringLiteral("x <img src=a.gif width=32 HEIGHT=20> y <b>z</b>"));
+        QCOMPARE(host_->loads, 1);
+        QVERIFY(Control<QWidget>("IMGImage")->isVisible());
+        // Out and back in: the same picture is neither loaded nor measured again.
+        host_->edit.Model().SetCaret(static_cast<editor::Position>(Text().find("<b>") + 1));
+        QCOMPARE(inspector_->CurrentPanel()->objectName(), QStringLiteral("ChangePanel"));
+        host_->edit.Model().SetCaret(static_cast<editor::Position>(Text().find("<img") + 2));
+        QCoreApplication::processEvents();
+        QCOMPARE(host_->loads, 1);
+        QCOMPARE(QString::fromStdString(Text()),
+                 QStringLiteral("x <img src=a.gif width=32 HEIGHT=20> y <b>z</b>"));
+    }
+
+    void autoPutDimOffWritesNothing() {
+        host_->options.AutoPutDim = false;
+        Load("<img src=a.gif width=10>", "<img");
+        QCoreApplication::processEvents();
+        QCOMPARE(QString::fromStdString(Text()), QStringLiteral("<img src=a.gif width=10>"));
+        QVERIFY(Control<QWidget>("IMGImage")->isVisible());
+    }
+
+    void missingPictureHidesThePreview() {
+        Load("<img src=none.gif>", "<img");
+        QVERIFY(!Control<QWidget>("IMGImage")->isVisible());
+        QCOMPARE(host_->loads, 0);
+        QVERIFY(inspector_->LastPreviewed.empty());
+    }
+
+    void linkRuleGivesABareAnAddressOnlyAfterAnother() {
+        Load("<a>x</a>", "<a>");
+        QCoreApplication::processEvents();
+        QCOMPARE(QString::fromStdString(Text()), QStringLiteral("<a>x</a>"));
+        Load("<a href=old.html>x</a> <a>y</a>", "<a href");
+        QCOMPARE(Control<QComboBox>("RefCombo")->currentText(), QStringLiteral("old.html"));
+        host_->edit.Model().SetCaret(static_cast<editor::Position>(Text().find("<a>") + 2));
+        QTRY_COMPARE(QString::fromStdString(Text()),
+                     QStringLiteral("<a href=old.html>x</a> <a HREF=\"http://\">y</a>"));
+        QCOMPARE(Control<QComboBox>("RefCombo")->currentText(), QStringLiteral("http://"));
+    }
+
+    void comboWriteFlagLeavesThePanel() {
+        Load("<td width=5><img src=none.gif alt=a>", "<td");
+        inspector_->ComboWriteFlag = true;
+        host_->edit.Model().SetCaret(static_cast<editor::Position>(Text().find("<img") + 2));
+        QCOMPARE(inspector_->CurrentPanel()->objectName(), QStringLiteral("TDPanel"));
+        QVERIFY(Control<QLineEdit>("IMGAlt")->text().isEmpty());
+    }
+
+    void bodyColoursGoToTheDocument() {
+        Load("<body bgcolor=white text=red>", "<body");
+        QCOMPARE(host_->body, 0xFFFFFFu);
+        QCOMPARE(host_->text, 0x0000FFu);
+        QCOMPARE(host_->link, 0xFF0000u); // blue by default
+    }
+
+    void mapAndAreaUseTheScan() {
+        Load("<map name=mapa><area alt=Dům href=d.html></map>", "<area");
+        QCOMPARE(Control<QLabel>("MaName")->text(), QStringLiteral("mapa"));
+        QCOMPARE(host_->scans, 1);
+        // A tag that needs no scan does not run one on every keystroke.
+        Load("<td width=5>", "<td");
+        host_->edit.SetAttribute("WIDTH", "6", true);
+        QCOMPARE(host_->scans, 1);
+    }
+
+    void commentAndNoTagShowTheButtonPanel() {
+        Load("<!-- x --> text", "<!--");
+        QCOMPARE(inspector_->CurrentPanel(), tp_);
+        inspector_->StylySB()->setChecked(true);
+        QCOMPARE(inspector_->CurrentPanel(), tp_);
+        host_->edit.Model().SetCaret(12);
+        QCOMPARE(inspector_->CurrentPanel(), tp_);
+    }
+
+    void soundPlayerHiddenWithoutAFile() {
+        Load("<bgsound src=missing.wav loop=2>", "<bgsound");
+        QCOMPARE(inspector_->CurrentPanel()->objectName(), QStringLiteral("BGSPanel"));
+        QCOMPARE(Control<QLineEdit>("Rep")->text(), QStringLiteral("2"));
+        QVERIFY(!Control<QWidget>("SndMP")->isVisible());
+        Load("<bgsound>", "<bgsound");
+        QVERIFY(!Control<QWidget>("SndMP")->isVisible());
+    }
+
+    void readingNeverTakesTheFocus() {
+        auto* other = new QLineEdit(window_.get());
+        window_->layout()->addWidget(other);
+        other->setFocus();
+        QTRY_VERIFY(other->hasFocus());
+        Load("<table border=1><tr><td>", "<table");
+        QCOMPARE(inspector_->CurrentPanel()->objectName(), QStringLiteral("TablePanel"));
+        QVERIFY(other->hasFocus());
+    }
+};
+
+QTEST_MAIN(TestTagInspector)
+#include "test_TagInspector.moc"
