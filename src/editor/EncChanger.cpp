@@ -5,6 +5,9 @@
 #include "editor/THTMLRichEdit.h"
 #include "editor/TextStore.h"
 
+#include <bit>
+#include <cstring>
+
 namespace zn::editor {
 
 void TEncChanger::Tell(const std::string& text) {
@@ -33,7 +36,25 @@ std::int64_t Translate(const TranslationTable& table, const char* in, std::size_
     std::int64_t changed = 0;
     const auto* src = reinterpret_cast<const std::uint8_t*>(in);
     auto* dst = reinterpret_cast<std::uint8_t*>(out);
-    for (std::size_t i = 0; i < n; ++i) {
+    std::size_t i = 0;
+    // Eight bytes at a time: the changed bytes are counted from the difference of the two words
+    // (a byte of the difference is zero exactly where the byte stayed).
+    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+    for (; i + 8 <= n; i += 8) {
+        std::uint8_t mapped[8];
+        for (int k = 0; k < 8; ++k) {
+            mapped[k] = table[src[i + k]];
+        }
+        std::uint64_t before = 0;
+        std::uint64_t after = 0;
+        std::memcpy(&before, src + i, 8);
+        std::memcpy(&after, mapped, 8);
+        std::memcpy(dst + i, mapped, 8);
+        const std::uint64_t diff = before ^ after;
+        const std::uint64_t zero = ~(((diff & kLow7) + kLow7) | diff | kLow7);
+        changed += 8 - std::popcount(zero);
+    }
+    for (; i < n; ++i) {
         const std::uint8_t b = table[src[i]];
         dst[i] = b;
         changed += b != src[i];
@@ -44,12 +65,17 @@ std::int64_t Translate(const TranslationTable& table, const char* in, std::size_
 } // namespace
 
 std::int64_t TEncChanger::Convert(std::string_view text) {
-    result_.assign(text);
     if (text.empty()) {
+        result_.clear();
         return 0;
     }
     const TranslationTable* table = Table();
-    return table == nullptr ? 0 : Translate(*table, text.data(), text.size(), result_.data());
+    if (table == nullptr) {
+        result_.assign(text);
+        return 0;
+    }
+    result_.resize(text.size());
+    return Translate(*table, text.data(), text.size(), result_.data());
 }
 
 std::int64_t TEncChanger::Convert(const TextStore& store, Position pos, Position len) {
