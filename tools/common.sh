@@ -5,6 +5,8 @@ ZN_TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 ZN_PACKAGES=(qt6-base-dev qt6-webengine-dev qt6-multimedia-dev qt6-tools-dev
     libjpeg62-turbo-dev libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev libgif-dev
     cmake ninja-build g++ python3 xvfb xauth adwaita-icon-theme)
+# The checks of the installed program and its Debian package (tools/check-install).
+ZN_PACKAGES+=(desktop-file-utils appstream lintian dpkg-dev file sqlite3)
 
 zn_as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
