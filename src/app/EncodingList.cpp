@@ -2,6 +2,7 @@
 #include "app/EncodingList.h"
 
 #include "app/SettingsStore.h"
+#include "base/DataFolder.h"
 #include "editor/Encodings.h"
 
 #include <algorithm>
@@ -47,7 +48,7 @@ void LoadInstalledEncodings(SettingsStore& store) {
 }
 
 std::string ShippedEncodingsFolder() {
-    return std::string(ZN_DATA_DIR) + "/encodings";
+    return base::DataFolder() + "/encodings";
 }
 
 std::vector<std::string> ShippedEncodingFiles(const std::string& folder) {

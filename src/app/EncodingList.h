@@ -28,7 +28,7 @@ bool AddEncodingPath(std::vector<std::string>& paths, const std::string& path);
 /// LoadEncodings from the installed list (the key is created when missing).
 void LoadInstalledEncodings(SettingsStore& store);
 
-/// The folder of the shipped encoding files.
+/// The folder of the shipped encoding files, in the program's data folder.
 std::string ShippedEncodingsFolder();
 
 /// The shipped files that exist in `folder`, "Windows-1250", "ISO Latin2 (ISO 8859-2)" and
