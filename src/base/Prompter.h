@@ -8,8 +8,9 @@
 
 namespace zn::base {
 
-enum class Answer { Ok, Yes, No, Cancel };
-enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class Answer { Ok, Yes, No, Cancel, All };
+/// YesNoCancelAll adds a button "Vše" that answers All.
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, YesNoCancelAll };
 enum class Severity { Information, Question, Warning, Error };
 
 /// All texts are UTF-8. Dialogs are modal; the answer tells which button was pressed (closing the

@@ -2,10 +2,12 @@
 #include "app/ui/TMainForm.h"
 
 #include "app/DocumentNames.h"
+#include "app/ui/EncodingCommands.h"
 #include "app/ui/FileTabBar.h"
 #include "app/ui/FormStores.h"
 #include "app/ui/InspectorBridge.h"
 #include "app/ui/RecentFilesMenu.h"
+#include "app/ui/SearchCommands.h"
 #include "app/ui/TMDIChild.h"
 #include "app/ui/TSaveForm.h"
 #include "app/ui/WindowPlacement.h"
@@ -63,6 +65,8 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent)
     TagCommands = new tags::ui::TagActions(*this, this);
     TagCommands->Install(Menu(MainMenuId::Html), Menu(MainMenuId::Upravy), Menu(MainMenuId::Funkce),
                          SpeedPanel);
+    (new SearchCommands(*this))->Install();
+    (new EncodingCommands(*this))->Install();
     UpdateMenuVisibility();
     BuildInspectorPanel();
     saveForm_ = new TSaveForm(settings_.SaveInfo, this);

@@ -31,21 +31,32 @@ Answer QtPrompter::Ask(const std::string& text, Buttons buttons, Severity severi
     QPushButton* yes = nullptr;
     QPushButton* no = nullptr;
     QPushButton* cancel = nullptr;
+    QPushButton* all = nullptr;
+    const bool yesNo = buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ||
+                       buttons == Buttons::YesNoCancelAll;
+    const bool withCancel = buttons == Buttons::OkCancel || buttons == Buttons::YesNoCancel ||
+                            buttons == Buttons::YesNoCancelAll;
     if (buttons == Buttons::Ok || buttons == Buttons::OkCancel) {
         ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     }
-    if (buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel) {
+    if (yesNo) {
         yes = box.addButton(QStringLiteral("&Ano"), QMessageBox::YesRole);
         no = box.addButton(QStringLiteral("&Ne"), QMessageBox::NoRole);
     }
-    if (buttons == Buttons::OkCancel || buttons == Buttons::YesNoCancel) {
+    if (withCancel) {
         cancel = box.addButton(QStringLiteral("Storno"), QMessageBox::RejectRole);
+    }
+    if (buttons == Buttons::YesNoCancelAll) {
+        all = box.addButton(QStringLiteral("&Vše"), QMessageBox::YesRole);
     }
     box.setEscapeButton(cancel ? cancel : (no ? no : ok));
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
     if (clicked == yes && yes) {
         return Answer::Yes;
+    }
+    if (clicked == all && all) {
+        return Answer::All;
     }
     if (clicked == ok && ok) {
         return Answer::Ok;

@@ -1,0 +1,309 @@
+// Searching with folded bytes over strings and over the blocks of a document, and replacing.
+#include "editor/Search.h"
+
+#include "base/TextCase.h"
+#include "editor/RangeText.h"
+#include "editor/THTMLRichEdit.h"
+#include "editor/TextStore.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace zn::editor {
+namespace {
+
+/// A string seen as a document of one piece.
+struct OneString {
+    std::string_view text;
+    Position Length() const { return static_cast<Position>(text.size()); }
+    template <typename F>
+    void ForEachPiece(Position pos, Position len, F&& f) const {
+        if (len > 0) {
+            f(text.data() + pos, pos, len);
+        }
+    }
+    std::string GetText(Position pos, Position len) const {
+        return std::string(
+            text.substr(static_cast<std::size_t>(pos), static_cast<std::size_t>(len)));
+    }
+};
+
+const std::string kSearchEnded = "Hledání skončilo";
+const std::string kReplaceQuestion = "Zaměnit?";
+
+/// Walks the pieces of [from, end of text) once, reporting each occurrence to onHit (with the
+/// piece it starts in), which returns where the search goes on (at least the end of the
+/// occurrence) or -1 to stop; onPiece sees every piece after its occurrences were reported.
+template <typename Source, typename OnHit, typename OnPiece>
+void ScanMatches(const Source& source, Position from, const std::string& needle,
+                 const std::array<std::uint8_t, 256>& fold, bool identity, OnHit&& onHit,
+                 OnPiece&& onPiece) {
+    const auto n = static_cast<Position>(needle.size());
+    const Position length = source.Length();
+    from = std::max<Position>(from, 0);
+    if (n == 0 || from + n > length) {
+        return;
+    }
+    const auto first = static_cast<std::uint8_t>(needle[0]);
+    const auto* folded = reinterpret_cast<const std::uint8_t*>(needle.data());
+    const Position lastStart = length - n; // no occurrence starts after it
+    Position next = from;
+    bool stopped = false;
+    source.ForEachPiece(from, length - from, [&](const char* data, Position start, Position take) {
+        const auto* p = reinterpret_cast<const std::uint8_t*>(data);
+        const Position candidates = std::min(take, lastStart - start + 1);
+        Position i = std::max<Position>(next - start, 0);
+        while (i < candidates) {
+            if (identity) {
+                const void* hit =
+                    std::memchr(p + i, first, static_cast<std::size_t>(candidates - i));
+                if (hit == nullptr) {
+                    break;
+                }
+                i = static_cast<const std::uint8_t*>(hit) - p;
+            } else if (fold[p[i]] != first) {
+                ++i;
+                continue;
+            }
+            bool same = true;
+            if (i + n <= take) {
+                for (Position k = 1; k < n && same; ++k) {
+                    same = fold[p[i + k]] == folded[k];
+                }
+            } else {
+                // The occurrence would run on into the next piece.
+                const std::string rest = source.GetText(start + i, n);
+                for (Position k = 1; k < n && same; ++k) {
+                    same = fold[static_cast<std::uint8_t>(rest[static_cast<std::size_t>(k)])] ==
+                           folded[k];
+                }
+            }
+            if (!same) {
+                ++i;
+                continue;
+            }
+            next = onHit(start + i, data, start);
+            if (next < 0) {
+                stopped = true;
+                break;
+            }
+            i = next - start;
+        }
+        onPiece(data, start, take);
+        return !stopped && start + take <= lastStart;
+    });
+}
+
+} // namespace
+
+Searcher::Searcher(std::string_view what, int options, const TEncodings& encodings) {
+    std::optional<TranslationTable> plain;
+    if ((options & kIgnoreDiacritics) != 0) {
+        // Without both definitions the texts stay as they are, and nobody is told.
+        plain = encodings.Translation("Windows-1250", "ASCII");
+    }
+    identity_ = true;
+    for (int b = 0; b < 256; ++b) {
+        auto c = static_cast<std::uint8_t>(b);
+        if (plain) {
+            c = (*plain)[c];
+        }
+        if ((options & kMatchCase) == 0) {
+            c = static_cast<std::uint8_t>(base::UpperCaseCZ(static_cast<char>(c)));
+        }
+        fold_[static_cast<std::size_t>(b)] = c;
+        identity_ = identity_ && c == b;
+    }
+    needle_.resize(what.size());
+    for (std::size_t i = 0; i < what.size(); ++i) {
+        needle_[i] = static_cast<char>(fold_[static_cast<std::uint8_t>(what[i])]);
+    }
+}
+
+template <typename Source>
+Position Searcher::FindIn(const Source& source, Position from) const {
+    Position found = -1;
+    ScanMatches(
+        source, from, needle_, fold_, identity_,
+        [&](Position hit, const char*, Position) {
+            found = hit;
+            return Position{-1};
+        },
+        [](const char*, Position, Position) {});
+    return found;
+}
+
+Position Searcher::Find(std::string_view text, Position from) const {
+    return FindIn(OneString{text}, from);
+}
+
+Position Searcher::Find(const TextStore& store, Position from) const {
+    return FindIn(store, from);
+}
+
+Position SearchText(std::string_view what, Position start, std::string_view text, int options,
+                    const TEncodings& encodings) {
+    if (start > static_cast<Position>(text.size())) {
+        return 0;
+    }
+    const Position hit =
+        Searcher(what, options, encodings).Find(text, std::max<Position>(start, 1) - 1);
+    return hit < 0 ? 0 : hit + 1;
+}
+
+Position SearchText(std::string_view what, Position start, const TextStore& text, int options,
+                    const TEncodings& encodings) {
+    if (start > text.Length()) {
+        return 0;
+    }
+    const Position hit =
+        Searcher(what, options, encodings).Find(text, std::max<Position>(start, 1) - 1);
+    return hit < 0 ? 0 : hit + 1;
+}
+
+namespace {
+
+template <typename Source>
+bool ReplaceIn(const Source& source, Position start, std::string_view what, int options,
+               std::string_view replacement, ReplaceResult& result) {
+    result = ReplaceResult{};
+    if (what.empty() || start > source.Length()) {
+        return false;
+    }
+    // Replacing compares letter case by the option; diacritics always count.
+    static const TEncodings none;
+    const Searcher searcher(what, options & kMatchCase, none);
+    const auto n = static_cast<Position>(what.size());
+    const bool all = (options & kReplaceAll) != 0;
+    Position copied = -1; // text before it is in result.Middle; -1 before the first occurrence
+    Position lastEnd = -1;
+    ScanMatches(
+        source, std::max<Position>(start, 1) - 1, searcher.Needle(), searcher.Fold(),
+        searcher.Identity(),
+        [&](Position hit, const char* data, Position pieceStart) {
+            if (copied < 0) {
+                result.From = copied = hit;
+            }
+            // What lies before this piece was copied when that piece ended.
+            const Position from = std::max(copied, pieceStart);
+            result.Middle.append(data + (from - pieceStart), static_cast<std::size_t>(hit - from));
+            result.Middle.append(replacement);
+            ++result.Count;
+            copied = lastEnd = hit + n;
+            return all ? hit + n : Position{-1};
+        },
+        [&](const char* data, Position pieceStart, Position take) {
+            const Position end = pieceStart + take;
+            if (copied >= 0 && copied < end) {
+                const Position from = std::max(copied, pieceStart);
+                result.Middle.append(data + (from - pieceStart),
+                                     static_cast<std::size_t>(end - from));
+                copied = end;
+            }
+        });
+    if (copied > lastEnd) {
+        result.Middle.resize(result.Middle.size() - static_cast<std::size_t>(copied - lastEnd));
+    }
+    if (result.Count == 0) {
+        return false;
+    }
+    result.To = lastEnd;
+    return true;
+}
+
+} // namespace
+
+bool ReplaceInStore(const TextStore& text, Position start, std::string_view what, int options,
+                    std::string_view replacement, ReplaceResult& result) {
+    return ReplaceIn(text, start, what, options, replacement, result);
+}
+
+bool ReplaceText(std::string& text, Position start, std::string_view what, int options,
+                 std::string_view replacement) {
+    ReplaceResult result;
+    if (!ReplaceIn(OneString{text}, start, what, options, replacement, result)) {
+        return false;
+    }
+    text.replace(static_cast<std::size_t>(result.From),
+                 static_cast<std::size_t>(result.To - result.From), result.Middle);
+    return true;
+}
+
+bool FindAndShow(THTMLRichEdit& edit, Position start, std::string_view what, int options,
+                 base::Prompter& prompter) {
+    const Position index =
+        what.empty() ? 0 : SearchText(what, start, edit.Model().Store(), options);
+    if (index == 0) {
+        prompter.Tell(kSearchEnded);
+        return false;
+    }
+    edit.Model().SetCaret(index - 1 + static_cast<Position>(what.size()));
+    return true;
+}
+
+Position ReplaceInDocument(THTMLRichEdit& edit, Position start, std::string_view what, int options,
+                           std::string_view replacement) {
+    ReplaceResult result;
+    TextModel& model = edit.Model();
+    if (!ReplaceInStore(model.Store(), start, what, options, replacement, result)) {
+        return 0;
+    }
+    SetRangeText(model, result.From, result.To - result.From, result.Middle);
+    // A highlighted document is coloured again at once rather than left plain.
+    edit.ColorAll();
+    return result.Count;
+}
+
+Position ReplaceWithPrompts(THTMLRichEdit& edit, Position start, std::string_view what, int options,
+                            std::string_view replacement, base::Prompter& prompter) {
+    TextModel& model = edit.Model();
+    const Searcher searcher(what, options & kMatchCase);
+    const auto n = static_cast<Position>(what.size());
+    Position count = 0;
+    Position from = std::max<Position>(start, 1) - 1;
+    while (!what.empty() && from <= model.Length()) {
+        const Position hit = searcher.Find(model.Store(), from);
+        if (hit < 0) {
+            break;
+        }
+        model.Select(hit, n);
+        const base::Answer answer = prompter.Ask(kReplaceQuestion, base::Buttons::YesNoCancelAll);
+        if (answer == base::Answer::Cancel) {
+            break;
+        }
+        if (answer == base::Answer::All) {
+            count += ReplaceInDocument(edit, hit + 1, what, options | kReplaceAll, replacement);
+            break;
+        }
+        if (answer == base::Answer::Yes) {
+            edit.InsertText(replacement);
+            ++count;
+            from = hit + static_cast<Position>(replacement.size());
+        } else {
+            from = hit + n;
+        }
+        if ((options & kReplaceAll) == 0) {
+            break;
+        }
+    }
+    return count;
+}
+
+bool AddToFindHistory(std::vector<std::string>& items, const std::string& text) {
+    if (text.find_first_not_of(' ') == std::string::npos ||
+        std::find(items.begin(), items.end(), text) != items.end()) {
+        return false;
+    }
+    items.insert(items.begin(), text);
+    return true;
+}
+
+bool AddToReplaceHistory(std::vector<std::string>& items, const std::string& text) {
+    if (text.empty() || std::find(items.begin(), items.end(), text) != items.end()) {
+        return false;
+    }
+    items.insert(items.begin(), text);
+    return true;
+}
+
+} // namespace zn::editor
