@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace zn::editor {
+namespace zn::base {
 
 using TColor = std::uint32_t;
 
@@ -26,4 +26,4 @@ constexpr TColor kPurple = RGBColor(128, 0, 128);
 constexpr TColor kBlack = RGBColor(0, 0, 0);
 constexpr TColor kWhite = RGBColor(255, 255, 255);
 
-} // namespace zn::editor
+} // namespace zn::base
