@@ -117,8 +117,9 @@ TEST(Links, CopyBesideThePageOrIntoTheCopyFolder) {
                   "GIF89a-1");
         const bool asked = *c.copyPath != 0 && !c.folderExists;
         ASSERT_EQ(prompter.shown.size(), asked ? 1u : 0u) << c.copyPath; // only that question
-        if (asked)
+        if (asked) {
             EXPECT_NE(prompter.shown[0].find("neexistuje"), std::string::npos);
+        }
     }
 }
 
