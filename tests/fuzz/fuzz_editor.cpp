@@ -44,58 +44,36 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     edit.ColorAll();
     CheckModel(m);
     for (std::size_t i = split; i + 1 < size; i += 2) {
-        const std::uint8_t op = data[i] % 16;
-        const Position pos = m.Length() > 0 ? data[i + 1] * 7919 % (m.Length() + 1) : 0;
-        switch (op) {
-        case 0:
-            m.SetCaret(pos);
-            break;
-        case 1:
-            m.Select(pos, data[i + 1] % 9);
-            break;
-        case 2:
-            TypeIntoControl(edit, std::string(1, static_cast<char>(data[i + 1])));
-            break;
-        case 3:
-            m.Backspace();
-            break;
-        case 4:
-            m.DeleteForward();
-            break;
-        case 5:
-            edit.SetAttribute("width", std::to_string(data[i + 1]), true);
-            break;
-        case 6:
-            edit.SetAttribute("alt", "a \"b\"", false);
-            break;
-        case 7:
-            edit.RemoveAttribute("width");
-            break;
-        case 8:
-            edit.RemoveTagPair(m.SelStart());
-            break;
-        case 9:
-            edit.RenameTagPair(m.SelStart(), "p", false);
-            break;
-        case 10:
-            edit.SurroundSelection("<b>", "</b>");
-            break;
-        case 11:
-            edit.Undo();
-            break;
-        case 12:
-            edit.Redo();
-            break;
-        case 13:
-            edit.PasteColored();
-            break;
-        case 14:
-            m.MoveCaret(static_cast<Move>(data[i + 1] % 12), data[i + 1] & 1);
-            break;
-        default:
-            m.Replace(pos, data[i + 1] % 5, "\r");
-            break;
-        }
+        const std::uint8_t arg = data[i + 1];
+        const Position pos = m.Length() > 0 ? arg * 7919 % (m.Length() + 1) : 0;
+        using Op = void (*)(THTMLRichEdit&, Position, std::uint8_t);
+        static const Op ops[16] = {
+            [](auto& e, Position p, std::uint8_t) { e.Model().SetCaret(p); },
+            [](auto& e, Position p, std::uint8_t a) { e.Model().Select(p, a % 9); },
+            [](auto& e, Position, std::uint8_t a) {
+                TypeIntoControl(e, std::string(1, static_cast<char>(a)));
+            },
+            [](auto& e, Position, std::uint8_t) { e.Model().Backspace(); },
+            [](auto& e, Position, std::uint8_t) { e.Model().DeleteForward(); },
+            [](auto& e, Position, std::uint8_t a) {
+                e.SetAttribute("width", std::to_string(a), true);
+            },
+            [](auto& e, Position, std::uint8_t) { e.SetAttribute("alt", "a \"b\"", false); },
+            [](auto& e, Position, std::uint8_t) { e.RemoveAttribute("width"); },
+            [](auto& e, Position, std::uint8_t) { e.RemoveTagPair(e.Model().SelStart()); },
+            [](auto& e, Position, std::uint8_t) {
+                e.RenameTagPair(e.Model().SelStart(), "p", false);
+            },
+            [](auto& e, Position, std::uint8_t) { e.SurroundSelection("<b>", "</b>"); },
+            [](auto& e, Position, std::uint8_t) { e.Undo(); },
+            [](auto& e, Position, std::uint8_t) { e.Redo(); },
+            [](auto& e, Position, std::uint8_t) { e.PasteColored(); },
+            [](auto& e, Position, std::uint8_t a) {
+                e.Model().MoveCaret(static_cast<Move>(a % 12), a & 1);
+            },
+            [](auto& e, Position p, std::uint8_t a) { e.Model().Replace(p, a % 5, "\r"); },
+        };
+        ops[data[i] % 16](edit, pos, arg);
         CheckModel(m);
     }
     return 0;

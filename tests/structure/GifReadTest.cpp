@@ -64,23 +64,6 @@ TEST(GifRead, SmallestTransparentGifFromTheWeb) {
     EXPECT_EQ(gif.Extensions[0].TransparentIndex(), 0);
 }
 
-TEST(GifRead, AcceptedVersions) {
-    for (std::string version : {"87a", "89a", "87A", "89A"}) {
-        TGifFile gif;
-        gif.LoadFromMemory(SimpleGif("GIF" + version));
-        EXPECT_EQ(gif.Version, version);
-        ASSERT_EQ(gif.Images.size(), 1u) << version;
-        EXPECT_EQ(Flat(gif.Images[0]), TestPattern(7, 5, 4)) << version;
-    }
-}
-
-TEST(GifRead, OtherVersionsAreRefused) {
-    for (std::string version : {"88a", "87b", "89 ", "90a", "\0\0\0"})
-        EXPECT_EQ(LoadError(SimpleGif("GIF" + version)), "Gif Version must be 87a or 89a")
-            << version;
-    EXPECT_NE(LoadError(SimpleGif("JIF89a")).find("není obrázek GIF"), std::string::npos);
-}
-
 TEST(GifRead, Gif89WithGraphicControlAndCommentLoads) {
     auto pixels = TestPattern(12, 9, 16);
     auto bytes = TGifBuilder()
@@ -158,26 +141,6 @@ TEST(GifRead, InterlacedImagesComeOutInDisplayOrder) {
     }
 }
 
-TEST(GifRead, AnimatedGifGivesItsFirstFrame) {
-    auto first = TestPattern(8, 6, 4);
-    std::vector<uint8_t> second(48, 3);
-    auto bytes = TGifBuilder()
-                     .Header()
-                     .Screen(8, 6, TestPalette(4))
-                     .Application("NETSCAPE2.0", {1, 0, 0})
-                     .GraphicControl(10, -1)
-                     .Image(8, 6, first)
-                     .GraphicControl(10, -1)
-                     .Image(8, 6, second)
-                     .Trailer()
-                     .Build();
-    TGifFile gif;
-    gif.LoadFromMemory(bytes);
-    ASSERT_EQ(gif.Images.size(), 1u);
-    EXPECT_EQ(Flat(gif.Images[0]), first);
-    EXPECT_EQ(gif.Extensions.size(), 2u) << "extensions after the first image are not read";
-}
-
 TEST(GifRead, LocalColorTableIsThePaletteOfTheImage) {
     auto local = TestPalette(8);
     std::reverse(local.begin(), local.end());
@@ -193,50 +156,6 @@ TEST(GifRead, LocalColorTableIsThePaletteOfTheImage) {
     TRgbImage rgb = FirstImageAsRgb(gif);
     EXPECT_EQ(rgb.Pixel(1, 0)[0], local[5].Red);
     EXPECT_EQ(rgb.Pixel(2, 0)[2], local[7].Blue);
-}
-
-TEST(GifRead, DeferredClearKeepsDecodingWithTheFullTable) {
-    // 6000 literal codes with a single clear: the table fills after 3839 codes and the rest
-    // follow at 12 bits without a clear code, as browsers accept.
-    std::vector<uint8_t> pixels(6000);
-    for (std::size_t i = 0; i < pixels.size(); ++i)
-        pixels[i] = uint8_t((i * 7 + i / 13) % 256);
-    auto bytes = TGifBuilder()
-                     .Header()
-                     .Screen(100, 60, TestPalette(256))
-                     .RawImage(0, 0, 100, 60, 8, LiteralLzw(pixels, 8, 0))
-                     .Trailer()
-                     .Build();
-    TGifFile gif;
-    gif.LoadFromMemory(bytes);
-    EXPECT_EQ(Flat(gif.Images[0]), pixels);
-}
-
-TEST(GifRead, DeferredClearThenClearStartsAFreshTable) {
-    std::vector<uint8_t> pixels(9000);
-    for (std::size_t i = 0; i < pixels.size(); ++i)
-        pixels[i] = uint8_t(i % 4);
-    // Literal codes with a clear only every 5000 pixels: the table is full for a while
-    // before each clear.
-    auto lzw = LiteralLzw(pixels, 2, 5000);
-    auto bytes = TGifBuilder()
-                     .Header()
-                     .Screen(90, 100, TestPalette(4))
-                     .RawImage(0, 0, 90, 100, 2, lzw)
-                     .Build();
-    TGifFile gif;
-    gif.LoadFromMemory(bytes);
-    EXPECT_EQ(Flat(gif.Images[0]), pixels);
-}
-
-TEST(GifRead, CodeEqualToTheNextFreeCodeRepeatsThePreviousString) {
-    // Code size 2: clear 4, end 5, first free 6. "0" then code 6 (= "0" + "0") gives 0 0 0.
-    auto lzw = PackCodes({4, 0, 6, 1, 5}, 3);
-    auto bytes =
-        TGifBuilder().Header().Screen(4, 1, TestPalette(4)).RawImage(0, 0, 4, 1, 2, lzw).Build();
-    TGifFile gif;
-    gif.LoadFromMemory(bytes);
-    EXPECT_EQ(Flat(gif.Images[0]), (std::vector<uint8_t>{0, 0, 0, 1}));
 }
 
 TEST(GifRead, LzwFaultsGiveTheirMessages) {
@@ -265,16 +184,6 @@ TEST(GifRead, LzwFaultsGiveTheirMessages) {
     }
 }
 
-TEST(GifRead, ExtraDataAfterTheLastPixelIsIgnored) {
-    // Two pixels wanted, five given, no end code.
-    auto lzw = PackCodes({4, 1, 2, 1, 1, 1}, 3);
-    auto bytes =
-        TGifBuilder().Header().Screen(2, 1, TestPalette(4)).RawImage(0, 0, 2, 1, 2, lzw).Build();
-    TGifFile gif;
-    gif.LoadFromMemory(bytes);
-    EXPECT_EQ(Flat(gif.Images[0]), (std::vector<uint8_t>{1, 2}));
-}
-
 TEST(GifRead, FileWithoutImage) {
     auto bytes = TGifBuilder().Header().Screen(5, 5, TestPalette(2)).Comment("x").Trailer().Build();
     TGifFile gif;
@@ -284,34 +193,6 @@ TEST(GifRead, FileWithoutImage) {
     EXPECT_TRUE(FirstImageAsRgb(gif).Empty());
 }
 
-TEST(GifRead, ImageMagickInterlacedFile) {
-    TGifFile gif;
-    gif.LoadFromFile(ZN_TEST_DATA "/pictures/pattern-interlaced.gif");
-    ASSERT_EQ(gif.Images.size(), 1u);
-    EXPECT_TRUE(gif.Images[0].Interlaced());
-    TRgbImage rgb = FirstImageAsRgb(gif);
-    ASSERT_EQ(rgb.Size(), (TPictureSize{40, 30}));
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 40; ++x) {
-            int i = (x / 3 + y / 2) % 16;
-            const uint8_t* p = rgb.Pixel(x, y);
-            ASSERT_EQ(p[0], i * 16) << x << "," << y;
-            ASSERT_EQ(p[1], 255 - i * 16) << x << "," << y;
-            ASSERT_EQ(p[2], (i * 57) % 256) << x << "," << y;
-        }
-}
-
-TEST(GifRead, ImageMagickAnimatedFileGivesTheFirstFrame) {
-    TGifFile gif;
-    gif.LoadFromFile(ZN_TEST_DATA "/pictures/pattern-animated.gif");
-    ASSERT_EQ(gif.Images.size(), 1u);
-    TRgbImage rgb = FirstImageAsRgb(gif);
-    ASSERT_EQ(rgb.Size(), (TPictureSize{40, 30}));
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 40; ++x)
-            ASSERT_EQ(rgb.Pixel(x, y)[0], ((x / 3 + y / 2) % 16) * 16) << x << "," << y;
-}
-
 TEST(GifRead, MissingFileNamesTheFile) {
     TGifFile gif;
     try {
@@ -319,5 +200,70 @@ TEST(GifRead, MissingFileNamesTheFile) {
         FAIL() << "loaded a missing file";
     } catch (const EGifException& e) {
         EXPECT_NE(std::string(e.what()).find("/nonexistent/obrázek.gif"), std::string::npos);
+    }
+}
+
+TEST(GifRead, VersionsInEitherLetterCaseAndNoOthers) {
+    for (std::string version : {"87a", "89a", "87A", "89A"}) {
+        TGifFile gif;
+        gif.LoadFromMemory(SimpleGif("GIF" + version));
+        EXPECT_EQ(gif.Version, version);
+        ASSERT_EQ(gif.Images.size(), 1u) << version;
+        EXPECT_EQ(Flat(gif.Images[0]), TestPattern(7, 5, 4)) << version;
+    }
+    for (std::string version : {"88a", "87b", "89 ", "90a", "\0\0\0"})
+        EXPECT_EQ(LoadError(SimpleGif("GIF" + version)), "Gif Version must be 87a or 89a")
+            << version;
+    EXPECT_NE(LoadError(SimpleGif("JIF89a")).find("není obrázek GIF"), std::string::npos);
+}
+
+TEST(GifRead, LzwCornerCases) {
+    std::vector<uint8_t> many(9000);
+    for (std::size_t i = 0; i < many.size(); ++i)
+        many[i] = uint8_t((i * 7 + i / 13) % 256);
+    std::vector<uint8_t> four(9000);
+    for (std::size_t i = 0; i < four.size(); ++i)
+        four[i] = uint8_t(i % 4);
+    const struct {
+        const char* name;
+        int width, height, codeSize;
+        std::vector<uint8_t> lzw, pixels;
+    } cases[] = {
+        // The table fills after 3839 codes; the rest follow at 12 bits without a clear code,
+        // as browsers accept ("deferred clear").
+        {"deferred clear", 100, 90, 8, LiteralLzw(many, 8, 0), many},
+        {"full table, then clear", 90, 100, 2, LiteralLzw(four, 2, 5000), four},
+        // Clear 4, end 5, first free 6: "0" then code 6 (= "0" + "0") gives 0 0 0.
+        {"code equal to the next free one", 4, 1, 2, PackCodes({4, 0, 6, 1, 5}, 3), {0, 0, 0, 1}},
+        {"data after the last pixel", 2, 1, 2, PackCodes({4, 1, 2, 1, 1, 1}, 3), {1, 2}},
+    };
+    for (const auto& c : cases) {
+        auto bytes = TGifBuilder()
+                         .Header()
+                         .Screen(c.width, c.height, TestPalette(1 << c.codeSize))
+                         .RawImage(0, 0, c.width, c.height, c.codeSize, c.lzw)
+                         .Build();
+        TGifFile gif;
+        gif.LoadFromMemory(bytes);
+        EXPECT_EQ(Flat(gif.Images[0]), c.pixels) << c.name;
+    }
+}
+
+TEST(GifRead, ImageMagickFilesInterlacedAndAnimated) {
+    for (const char* name :
+         {"/pictures/pattern-interlaced.gif", "/pictures/pattern-animated.gif"}) {
+        TGifFile gif;
+        gif.LoadFromFile(std::string(ZN_TEST_DATA) + name);
+        ASSERT_EQ(gif.Images.size(), 1u) << name; // only the first frame
+        TRgbImage rgb = FirstImageAsRgb(gif);
+        ASSERT_EQ(rgb.Size(), (TPictureSize{40, 30}));
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 40; ++x) {
+                const int i = (x / 3 + y / 2) % 16;
+                const uint8_t* p = rgb.Pixel(x, y);
+                ASSERT_EQ(p[0], i * 16) << name << " " << x << "," << y;
+                ASSERT_EQ(p[1], 255 - i * 16) << name << " " << x << "," << y;
+                ASSERT_EQ(p[2], (i * 57) % 256) << name << " " << x << "," << y;
+            }
     }
 }

@@ -7,7 +7,6 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QSignalSpy>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -29,18 +28,6 @@ QStringList Formats(const TClipboardView& view) {
 class TestClipForm : public QObject {
     Q_OBJECT
 private slots:
-    void window() {
-        TClipForm form;
-        QCOMPARE(form.windowTitle(), QStringLiteral("Prohlížeč schránky"));
-        QVERIFY(form.windowFlags() & Qt::WindowStaysOnTopHint);
-        QSignalSpy spy(&form, &TClipForm::VisibilityChanged);
-        form.Toggle();
-        form.Toggle();
-        QCOMPARE(spy.count(), 2);
-        QCOMPARE(spy.at(0).at(0).toBool(), true);
-        QCOMPARE(spy.at(1).at(0).toBool(), false);
-    }
-
     void followsTheClipboard() {
         TClipForm form;
         form.show();

@@ -1,6 +1,5 @@
 // The main window: start-up files, recent files, Open, tabs, command states, the greeting,
 // exit, the hand-off receiver, the editor pop-up menu and dropped files.
-#include "app/HandOff.h"
 #include "app/SettingsKeys.h"
 #include "app/SettingsStore.h"
 #include "app/ui/FileTabBar.h"
@@ -122,35 +121,28 @@ private slots:
 
     // --- start-up ---
 
-    void unquotedPathWithBlankOpensTheFile() {
+    void startArgumentsNameTheFiles() {
         const QString page = Put(QStringLiteral("My Page.html"));
-        TMainForm& form = Start({File(QStringLiteral("My")).toStdString(), "Page.html"});
-        QCOMPARE(Captions(form.Documents()), QStringList{page});
-        QVERIFY(prompter_.shown.empty());
-    }
-
-    void argumentsNamingNoFileOpenNothing() {
-        TMainForm& form = Start({File(QStringLiteral("nic")).toStdString(), "tu", "není"});
-        QVERIFY(form.Documents().isEmpty());
-        QVERIFY(prompter_.shown.empty());
-    }
-
-    void laterMissingArgumentsAreSkippedSilently() {
-        const QString a = Put(QStringLiteral("a.html"));
-        const QString b = Put(QStringLiteral("b.html"));
-        TMainForm& form = Start(
-            {a.toStdString(), File(QStringLiteral("gone.html")).toStdString(), b.toStdString()});
-        QCOMPARE(Captions(form.Documents()), (QStringList{a, b}));
-        QVERIFY(prompter_.shown.empty());
-    }
-
-    void relativeArgumentsBecomeFullPaths() {
-        Put(QStringLiteral("rel.html"));
+        const QString a = Put(QStringLiteral("a.html")), b = Put(QStringLiteral("b.html"));
+        const std::string gone = File(QStringLiteral("gone.html")).toStdString();
+        const struct {
+            std::vector<std::string> arguments;
+            QStringList opened;
+        } cases[] = {
+            {{File(QStringLiteral("My")).toStdString(), "Page.html"}, {page}}, // unquoted blank
+            {{File(QStringLiteral("nic")).toStdString(), "tu", "není"}, {}},
+            {{a.toStdString(), gone, b.toStdString()}, {a, b}}, // later misses skipped silently
+            {{"a.html"}, {a}},                                  // relative to the folder
+        };
         const QString before = QDir::currentPath();
         QDir::setCurrent(dir_.path());
-        TMainForm& form = Start({"rel.html"});
+        for (const auto& c : cases) {
+            const QStringList opened = Captions(Start(c.arguments).Documents());
+            Stop();
+            QCOMPARE(opened, c.opened);
+        }
         QDir::setCurrent(before);
-        QCOMPARE(Captions(form.Documents()), QStringList{File(QStringLiteral("rel.html"))});
+        QVERIFY(prompter_.shown.empty());
     }
 
     void noArgumentsGiveOneUntitledDocumentWithoutTheQuestion() {
@@ -218,14 +210,10 @@ private slots:
         TMainForm& form = Start(kNothing);
         QVERIFY(!form.Recent->Separator()->isVisible());
         QStringList files;
-        for (int i = 1; i <= 11; ++i)
+        for (int i = 1; i <= 11; ++i) {
             files.push_back(Put(QStringLiteral("f%1.html").arg(i)));
-        for (int i = 0; i < 10; ++i)
-            form.OpenFiles({files[i]});
-        QVERIFY(form.Recent->Separator()->isVisible());
-        QCOMPARE(form.Recent->FileNames().front(), files[9]);
-        QCOMPARE(form.Recent->FileNames().size(), 10);
-        form.OpenFiles({files[10]});
+            form.OpenFiles({files.back()});
+        }
         QStringList newestFirst = files.mid(1);
         std::reverse(newestFirst.begin(), newestFirst.end());
         QCOMPARE(form.Recent->FileNames(), newestFirst);
@@ -244,52 +232,37 @@ private slots:
         QAction* entry = form.Recent->Entries()[form.Recent->FileNames().indexOf(middle)];
         entry->trigger();
         QCOMPARE(form.Recent->FileNames().front(), middle);
-        QCOMPARE(form.Recent->FileNames().count(middle), 1);
         QCOMPARE(form.Recent->FileNames().size(), 10);
         QCOMPARE(Captions(form.Documents()), QStringList{middle});
     }
 
-    void recentFilesSurviveARestart() {
-        TMainForm& form = Start(kNothing);
-        const QString a = Put(QStringLiteral("a.html"));
-        const QString b = Put(QStringLiteral("b.html"));
-        form.OpenFiles({a, b});
-        Stop();
-        TMainForm& again = Start(kNothing);
-        QCOMPARE(again.Recent->FileNames(), (QStringList{b, a}));
-    }
-
-    void failedOpenIsNotRemembered() {
-        TMainForm& form = Start(kNothing);
-        form.OpenFiles({File(QStringLiteral("missing.html"))});
-        QVERIFY(form.Recent->FileNames().isEmpty());
-        QCOMPARE(prompter_.shown.size(), size_t(1));
-        QVERIFY(prompter_.shown[0].starts_with("Nelze otevřít soubor "));
-    }
-
     // --- Open and OpenFile ---
 
-    void openClosesTheEmptyUntitledDocument() {
-        TMainForm& form = Start({});
+    void openReplacesOnlyAnEmptyUntitledDocument() {
         const QString a = Put(QStringLiteral("a.html"));
-        const QString b = Put(QStringLiteral("b.html"));
-        form.OpenFiles({a, b});
-        QCOMPARE(Captions(form.Documents()), (QStringList{a, b}));
-    }
-
-    void failedOpenKeepsTheUntitledDocument() {
-        TMainForm& form = Start({});
-        const QString a = Put(QStringLiteral("a.html"));
-        form.OpenFiles({a, File(QStringLiteral("missing.html"))});
-        QCOMPARE(Captions(form.Documents()), (QStringList{QStringLiteral("BezJmena1"), a}));
-    }
-
-    void untitledDocumentWithTextStays() {
-        TMainForm& form = Start({});
-        form.Documents()[0]->EditedText().Model().Type("<P>");
-        const QString a = Put(QStringLiteral("a.html"));
-        form.OpenFiles({a});
-        QCOMPARE(Captions(form.Documents()), (QStringList{QStringLiteral("BezJmena1"), a}));
+        const QString missing = File(QStringLiteral("missing.html"));
+        const QString untitled = QStringLiteral("BezJmena1");
+        const struct {
+            QStringList files;
+            const char* typed;
+            QStringList result;
+        } cases[] = {
+            {{a}, "", {a}},
+            {{a, missing}, "", {untitled, a}}, // a failure keeps it
+            {{a}, "<P>", {untitled, a}},       // so does text in it
+        };
+        for (const auto& c : cases) {
+            TMainForm& form = Start({});
+            form.Documents()[0]->EditedText().Model().Type(c.typed);
+            form.OpenFiles(c.files);
+            const QStringList result = Captions(form.Documents());
+            const QStringList recent = form.Recent->FileNames();
+            Stop();
+            QCOMPARE(result, c.result);
+            QCOMPARE(recent, QStringList{a}); // a failed open is not remembered
+        }
+        QCOMPARE(prompter_.shown.size(), size_t(1));
+        QVERIFY(prompter_.shown[0].starts_with("Nelze otevřít soubor "));
     }
 
     void reopeningAnOpenFileReloadsIt() {
@@ -324,12 +297,9 @@ private slots:
     void tabsAndCommandsFollowTheDocuments() {
         TMainForm& form = Start(kNothing);
         Tick();
-        QVERIFY(form.TabC->isHidden());
-        QVERIFY(!form.FileSaveAsItem->isEnabled());
-        QVERIFY(!form.FileCloseItem->isEnabled());
+        QVERIFY(form.TabC->isHidden() && form.HTMLPanel->isHidden());
+        QVERIFY(!form.FileSaveAsItem->isEnabled() && form.FileNewItem->isEnabled());
         QVERIFY(!form.Menu(MainMenuId::Upravy)->menuAction()->isEnabled());
-        QVERIFY(form.FileNewItem->isEnabled());
-        QVERIFY(form.HTMLPanel->isHidden());
 
         const QString a = Put(QStringLiteral("one/a.html"));
         const QString b = Put(QStringLiteral("two/b.html"));
@@ -338,12 +308,8 @@ private slots:
         QVERIFY(!form.TabC->isHidden());
         QCOMPARE(TabTexts(*form.TabC), (QStringList{"a.html", "b.html"}));
         QCOMPARE(form.TabC->currentIndex(), 1);
-        QVERIFY(form.FileSaveAsItem->isEnabled());
-        QVERIFY(form.Menu(MainMenuId::Upravy)->menuAction()->isEnabled());
-        QVERIFY(!form.FileSaveItem->isEnabled());
-        QVERIFY(!form.Saveall1->isEnabled());
-        QVERIFY(!form.Undo1->isEnabled());
-        QVERIFY(!form.HTMLPanel->isHidden());
+        QVERIFY(form.FileSaveAsItem->isEnabled() && !form.HTMLPanel->isHidden());
+        QVERIFY(!form.FileSaveItem->isEnabled() && !form.Saveall1->isEnabled());
 
         // Modifying the first document: Save follows the active one, Save all any one.
         TMDIChild* first = form.Documents()[0];
@@ -355,8 +321,7 @@ private slots:
         form.ActivateDocument(first);
         Tick();
         QCOMPARE(form.TabC->currentIndex(), 0);
-        QVERIFY(form.FileSaveItem->isEnabled());
-        QVERIFY(form.Undo1->isEnabled());
+        QVERIFY(form.FileSaveItem->isEnabled() && form.Undo1->isEnabled());
 
         // Selection in the focused editor enables cut and copy.
         QVERIFY(!form.CopyItem->isEnabled());
@@ -365,8 +330,7 @@ private slots:
         first->EditedText().Model().Select(0, 1);
         QTRY_VERIFY(first->EditorView().hasFocus());
         Tick();
-        QVERIFY(form.CopyItem->isEnabled());
-        QVERIFY(form.CutItem->isEnabled());
+        QVERIFY(form.CopyItem->isEnabled() && form.CutItem->isEnabled());
 
         // Closing: its tab goes.
         first->EditedText().Model().SetModified(false);
@@ -376,15 +340,8 @@ private slots:
         QCOMPARE(TabTexts(*form.TabC), QStringList{"b.html"});
         form.CloseAll();
         Tick();
-        QVERIFY(form.TabC->isHidden());
-        QVERIFY(!form.FileSaveAsItem->isEnabled());
-        QVERIFY(form.HTMLPanel->isHidden());
-    }
-
-    void inspectorPanelFollowsTheSetting() {
-        TMainForm& form = Start({});
-        Tick();
-        QVERIFY(!form.HTMLPanel->isHidden());
+        QVERIFY(form.TabC->isHidden() && form.HTMLPanel->isHidden());
+        form.FileNewItemClick();
         form.HostSettings().UseHTMLPanel = false;
         Tick();
         QVERIFY(form.HTMLPanel->isHidden());
@@ -402,12 +359,9 @@ private slots:
         QCOMPARE(form.ActiveDocument()->Caption(), one);
         Tick();
         QCOMPARE(form.TabC->currentIndex(), 0);
-        emit form.TabC->tabBarClicked(1);
-        QCOMPARE(form.ActiveDocument()->Caption(), two);
         // Moving along the tabs with the keyboard changes the current tab only.
-        Tick();
-        form.TabC->setCurrentIndex(0);
-        QCOMPARE(form.ActiveDocument()->Caption(), one);
+        form.TabC->setCurrentIndex(1);
+        QCOMPARE(form.ActiveDocument()->Caption(), two);
     }
 
     void fullPathToggleIsWrittenAtOnce() {
@@ -424,18 +378,6 @@ private slots:
         form.TabC->TabFullPathItem->trigger();
         QCOMPARE(other.ReadInteger(KVHTMLKey, "KartaPath"), std::optional<std::int32_t>(0));
         QCOMPARE(TabTexts(*form.TabC), QStringList{"a.html"});
-    }
-
-    void tabMenuShowsTheSettingAndTheCloseShortcut() {
-        TMainForm& form = Start(kNothing);
-        form.FileCloseItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
-        form.HostSettings().KartaPath = true;
-        QTimer::singleShot(0, form.TabC->TabMenu, [&] {
-            QVERIFY(form.TabC->TabFullPathItem->isChecked());
-            QCOMPARE(form.TabC->TabCloseItem->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F4));
-            form.TabC->TabMenu->close();
-        });
-        form.TabC->TabMenu->exec(QPoint(10, 10));
     }
 
     // --- exit ---
@@ -488,16 +430,6 @@ private slots:
 
     // --- hand-off, browser, pop-up menu, drops, link database ---
 
-    void handOffOpensTheNamesInOrderAndEmptiesTheKey() {
-        TMainForm& form = Start(kNothing);
-        const QStringList files{Put(QStringLiteral("c.html")), Put(QStringLiteral("a.html")),
-                                Put(QStringLiteral("b c.html"))};
-        WriteHandOff(*store_, ToStd(files));
-        form.ReceiveHandOff();
-        QCOMPARE(store_->ValueCount(ToOpenKey), 0);
-        QTRY_COMPARE(Captions(form.Documents()), files);
-    }
-
     void showInBrowserSavesFirstAndSkipsUntitled() {
         TMainForm& form = Start({});
         QStringList started;
@@ -524,7 +456,7 @@ private slots:
         QCOMPARE(started, (QStringList{"firefox", "--new-window", page}));
 
         form.ProgramStarter = [](const QString&, const QStringList&) { return false; };
-        form.Zobrazitvprohlei1->trigger();
+        form.Showit->trigger();
         QCOMPARE(prompter_.shown.back(), std::string("Nelze spustit program firefox --new-window"));
     }
 
@@ -540,7 +472,7 @@ private slots:
         QCOMPARE(items.mid(edit.size() + 1), functions);
         // A command added later appears at the next opening, once.
         form.AddCommand(form.Menu(MainMenuId::Funkce), {"Pokus", "Pokus"}, [] {});
-        QCOMPARE(form.EditorPopupMenu()->actions().size(), items.size() + 1);
+        form.EditorPopupMenu();
         QCOMPARE(form.EditorPopupMenu()->actions().size(), items.size() + 1);
     }
 
@@ -594,7 +526,6 @@ private slots:
         QTRY_VERIFY(field->hasFocus());
         field->selectAll();
         Tick();
-        QVERIFY(form.CopyItem->isEnabled());
         form.CutItem->trigger();
         QCOMPARE(field->text(), QString());
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("žluťoučký"));
@@ -608,8 +539,6 @@ private slots:
         // Windows-1250 bytes in the document.
         QCOMPARE(document->EditedText().Model().Text(),
                  std::string("\x9e\x6c\x75\x9d\x6f\x75\xe8\x6b\xfd"));
-        form.SelectAll1->trigger();
-        QCOMPARE(document->EditedText().Model().SelLength(), 9);
         form.Undo1->setEnabled(true);
         form.Undo1->trigger();
         QCOMPARE(document->EditedText().Model().Length(), 0);
@@ -638,25 +567,13 @@ private slots:
             {Put(QStringLiteral("a.html"), "abc"), Put(QStringLiteral("b.html"), "xyz")});
         Tick();
         QVERIFY(form.Menu(MainMenuId::Html)->menuAction()->isEnabled());
-        QVERIFY(form.Menu(MainMenuId::Html)->menuAction()->isVisible());
         QCOMPARE(form.InspectorPages->currentWidget(), form.TP);
-        QVERIFY(!form.TP->actions().isEmpty());
         TMDIChild* active = form.ActiveDocument();
         active->EditedText().Model().Select(1, 1);
         form.TagCommands->Action(QStringLiteral("Bold1"))->trigger();
         QCOMPARE(active->EditedText().Model().Text(), std::string("x<B>y</B>z"));
         QCOMPARE(form.Documents()[0]->EditedText().Model().Text(), std::string("abc"));
         QCOMPARE(form.DocumentFileName(), File(QStringLiteral("b.html")).toStdString());
-    }
-
-    void emptyMenusAreHiddenUntilTheyGetItems() {
-        TMainForm& form = Start(kNothing);
-        QVERIFY(!form.Menu(MainMenuId::Plugins)->menuAction()->isVisible());
-        QVERIFY(form.Menu(MainMenuId::Soubor)->menuAction()->isVisible());
-        QVERIFY(form.Menu(MainMenuId::Okno)->menuAction()->isVisible());
-        QAction* item = form.AddCommand(form.Menu(MainMenuId::Plugins), {"Zasuvka", "Zásuvka"}, {});
-        QVERIFY(form.Menu(MainMenuId::Plugins)->menuAction()->isVisible());
-        QCOMPARE(form.Commands().RuleOf(item), EnableRule::Always);
     }
 
     void windowMenuListsTheDocuments() {
@@ -680,21 +597,12 @@ private slots:
         QCOMPARE(form.ActiveDocument()->Caption(), a);
         form.WindowMinimizeItem->trigger();
         const QList<QMdiSubWindow*> subs = form.ClientArea->subWindowList();
-        for (QMdiSubWindow* sub : subs)
-            QVERIFY(sub->isMinimized());
-        // Arranged side by side along the bottom edge.
+        QVERIFY(subs[0]->isMinimized() && subs[1]->isMinimized());
+        // Arranged along the bottom edge.
         subs[0]->move(100, 20);
         form.WindowArrangeItem->trigger();
-        const int bottom = form.ClientArea->viewport()->height();
-        QCOMPARE(subs[0]->geometry().bottom() + 1, bottom);
+        QCOMPARE(subs[0]->geometry().bottom() + 1, form.ClientArea->viewport()->height());
         QCOMPARE(subs[0]->x(), 0);
-        if (2 * subs[0]->width() <= form.ClientArea->viewport()->width()) {
-            QCOMPARE(subs[1]->geometry().bottom() + 1, bottom);
-            QCOMPARE(subs[1]->x(), subs[0]->width());
-        } else { // a row of its own above
-            QCOMPARE(subs[1]->geometry().bottom() + 1, subs[0]->y());
-            QCOMPARE(subs[1]->x(), 0);
-        }
     }
 
     void menuPicturesFollowTheSetting() {
@@ -709,18 +617,6 @@ private slots:
         }
     }
 
-    void viewersAreToggledWithACheckMark() {
-        TMainForm& form = Start({});
-        form.PicturePreviewItem->trigger();
-        QVERIFY(form.PicturePreviewItem->isChecked());
-        form.ClipboardViewerItem->trigger();
-        QVERIFY(form.ClipboardViewerItem->isChecked());
-        form.PicturePreviewItem->trigger();
-        QVERIFY(!form.PicturePreviewItem->isChecked());
-        form.ClipboardViewerItem->trigger();
-        QVERIFY(!form.ClipboardViewerItem->isChecked());
-    }
-
     void storedShortcutIsRestored() {
         {
             SettingsStore seed(storePath_.toStdString());
@@ -730,13 +626,9 @@ private slots:
         TMainForm& form = Start(kNothing);
         QCOMPARE(form.FileNewItem->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+N")));
         QCOMPARE(form.FileOpenItem->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-        QCOMPARE(form.FileSaveAsItem->shortcut(), QKeySequence(QStringLiteral("Shift+F2")));
-        QCOMPARE(form.Showit->shortcut(), QKeySequence(QStringLiteral("F12")));
         // The tag commands' shortcuts are kept with the window's too.
         QCOMPARE(form.TagCommands->Action(QStringLiteral("Bold1"))->shortcut(),
                  QKeySequence(QStringLiteral("Ctrl+Alt+B")));
-        QCOMPARE(form.TagCommands->Action(QStringLiteral("Italic1"))->shortcut(),
-                 QKeySequence(QStringLiteral("Ctrl+I")));
     }
 };
 

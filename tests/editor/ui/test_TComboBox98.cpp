@@ -2,7 +2,6 @@
 #include "editor/ui/TComboBox98.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
@@ -125,37 +124,6 @@ private slots:
         QTRY_VERIFY(fixed.hasFocus());
         QTest::keyClick(&fixed, Qt::Key_A);
         QCOMPARE(calls, 0);
-    }
-
-    void aHandlerMayTakeTheCompletion() {
-        box_->OnComplete = [](TComboBox98& sender, int, bool& accept, QString& rest) {
-            if (accept && !rest.isEmpty()) {
-                QLineEdit* edit = sender.lineEdit();
-                const int at = edit->text().size();
-                edit->setText(edit->text() + rest);
-                edit->setSelection(at, rest.size());
-            }
-        };
-        QTest::keyClicks(box_, "xy");
-        QCOMPARE(box_->currentText(), QStringLiteral("xyz"));
-        QCOMPARE(box_->lineEdit()->selectedText(), QStringLiteral("z"));
-    }
-
-    void clipboardAndFocus() {
-        QVERIFY(box_->Focused());
-        box_->setEditText(QStringLiteral("copy me"));
-        box_->lineEdit()->selectAll();
-        box_->CopyToClipboard();
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("copy me"));
-        box_->CutToClipboard();
-        QCOMPARE(box_->currentText(), QString());
-        box_->PasteFromClipboard();
-        QCOMPARE(box_->currentText(), QStringLiteral("copy me"));
-        auto* other = new QLineEdit(window_);
-        window_->layout()->addWidget(other);
-        other->setFocus();
-        QTRY_VERIFY(other->hasFocus());
-        QVERIFY(!box_->Focused());
     }
 };
 

@@ -98,16 +98,6 @@ private slots:
         QVERIFY(DibToImage({'B', 'M', 0}).isNull());
     }
 
-    void rgbConversionsRoundTrip() {
-        TRgbImage photo = Photo(31, 17);
-        QImage image = RgbToImage(photo);
-        QCOMPARE(image.size(), QSize(31, 17));
-        QCOMPARE(image.pixel(30, 16),
-                 qRgb(photo.Pixel(30, 16)[0], photo.Pixel(30, 16)[1], photo.Pixel(30, 16)[2]));
-        QVERIFY(ImageToRgb(image).Pixels == photo.Pixels);
-        QVERIFY(RgbToImage(TRgbImage()).isNull());
-    }
-
     void loadsByTypeAndNamesTheFileOnFailure() {
         QTemporaryDir dir;
         const QString jpeg = dir.filePath(QStringLiteral("fotka.JPG"));

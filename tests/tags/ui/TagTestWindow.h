@@ -8,6 +8,7 @@
 #include "app/ui/DocumentHost.h"
 #include "app/ui/TMDIChild.h"
 #include "app/ui/TSaveForm.h"
+#include "editor/EditorTestUtil.h"
 #include "editor/ui/HtmlEditView.h"
 #include "editor/ui/TComboBox98.h"
 #include "tags/ui/TagActions.h"
@@ -87,35 +88,8 @@ public:
 
     editor::THTMLRichEdit& Edit() { return document->EditedText(); }
 
-    /// Loads text in which "|" marks the caret or "[" and "]" the selection.
-    void Load(std::string text) {
-        const std::size_t caret = text.find('|');
-        if (caret != std::string::npos) {
-            text.erase(caret, 1);
-            Edit().Model().Load(text);
-            Edit().Model().SetCaret(static_cast<editor::Position>(caret));
-            return;
-        }
-        const std::size_t open = text.find('[');
-        const std::size_t close = text.find(']');
-        text.erase(close, 1);
-        text.erase(open, 1);
-        Edit().Model().Load(text);
-        Edit().Model().Select(static_cast<editor::Position>(open),
-                              static_cast<editor::Position>(close - open - 1));
-    }
-
-    /// The text with "|" at an empty selection, or "[" and "]" around a selection.
-    std::string Shown() {
-        std::string text = Edit().Model().Text();
-        const auto start = static_cast<std::size_t>(Edit().Model().SelStart());
-        const auto end = static_cast<std::size_t>(Edit().Model().SelEnd());
-        if (start == end) {
-            return text.insert(start, "|");
-        }
-        text.insert(end, "]");
-        return text.insert(start, "[");
-    }
+    void Load(const std::string& text) { editor::test::LoadWithCaret(Edit(), text); }
+    std::string Shown() { return editor::test::TextWithCaret(Edit()); }
 
     void Trigger(const char* name) { actions->Action(QString::fromUtf8(name))->trigger(); }
 

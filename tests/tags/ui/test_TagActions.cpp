@@ -7,10 +7,8 @@
 #include "tags/ui/FocusedField.h"
 
 #include <QAction>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -23,15 +21,6 @@ class TestTagActions : public QObject {
     Q_OBJECT
 
 private:
-    /// The captions of a menu's items ("-" for a separator).
-    static QStringList Captions(QMenu* menu) {
-        QStringList captions;
-        for (QAction* action : menu->actions()) {
-            captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        }
-        return captions;
-    }
-
     static void Activate(QWidget& window, QWidget* focus) {
         window.show();
         window.activateWindow();
@@ -43,77 +32,6 @@ private:
     }
 
 private slots:
-    void menusHoldTheCommands() {
-        test::TagTestWindow w;
-        QCOMPARE(Captions(w.htmlMenu), QStringList({"Vložit tag", "Speciální znaky",
-                                                    "Nová HTML struktura", "Vytvořit odkaz"}));
-        QCOMPARE(Captions(w.actions->Menu("InsertTagMenu")),
-                 QStringList({"BaseFont", "WBR", "DIV", "SPAN", "NoBreak", "Banner", "-", "Font",
-                              "Ukončení řádku", "Nadpis", "Odkaz", "Obrázek", "BGSound",
-                              "Vodorovná čára", "Odstavec", "-", "Text", "Seznamy", "Formuláře"}));
-        QCOMPARE(Captions(w.actions->Menu("SpecialMenu")),
-                 QStringList({"<", ">", "&&", "\"", "§", "Copyright", "Registered", "Trade mark",
-                              "Mezera"}));
-        QCOMPARE(Captions(w.actions->Menu("ListMenu")),
-                 QStringList({"Tříděný seznam", "Netříděný seznam", "Seznam definic"}));
-        QCOMPARE(Captions(w.actions->Menu("FormMenu")),
-                 QStringList({"Vložit Formulář", "Input", "TextArea"}));
-        QCOMPARE(Captions(w.actions->Menu("NewMenu")), QStringList({"Normální dokument"}));
-        QCOMPARE(Captions(w.editMenu),
-                 QStringList({"Odstranit tag", "Vybrat mezi tagem", "Vybrat mezi tagem (včetně)"}));
-        QCOMPARE(Captions(w.functionMenu), QStringList({"Vložit čas", "Vložit datum"}));
-        QCOMPARE(Captions(w.actions->Menu("TextMenu")).size(), 22);
-    }
-
-    void hintsAndShortcuts() {
-        test::TagTestWindow w;
-        const struct {
-            const char* name;
-            const char* caption;
-            const char* hint;
-            QList<QKeySequence> keys;
-        } rows[] = {
-            {"WordBreak1", "WBR", "Dělění povoleno", {}},
-            {"Banner1", "Banner", "Banner (pod body)", {}},
-            {"Bold1", "Tučný", "b", {QKeySequence(Qt::CTRL | Qt::Key_B)}},
-            {"Italic1", "Kurzíva", "i", {QKeySequence(Qt::CTRL | Qt::Key_I)}},
-            {"Underlined1", "Podtržený", "u", {QKeySequence(Qt::CTRL | Qt::Key_U)}},
-            {"strike", "Přeškrtnutý", "strike", {}},
-            {"Kbd2", "Kbd", "Příklad vstupu z klávesnice", {}},
-            {"SUP1", "SUP", "Horní index", {}},
-            {"N14", "&&", "&amp;", {}},
-            {"MenuTM", "Trade mark", "&#153;", {}},
-            {"Break1",
-             "Ukončení řádku",
-             "Ukončení řádku",
-             {QKeySequence(Qt::SHIFT | Qt::Key_Return), QKeySequence(Qt::SHIFT | Qt::Key_Enter)}},
-            {"Paragraph1",
-             "Odstavec",
-             "Odstavec",
-             {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}},
-            {"Removetag1",
-             "Odstranit tag",
-             "Odstranit tag",
-             {QKeySequence(Qt::ALT | Qt::Key_Delete)}},
-            {"Selectbetweentagpair1",
-             "Vybrat mezi tagem",
-             "Vybrat mezi tagem",
-             {QKeySequence(Qt::CTRL | Qt::Key_T)}},
-            {"LinkSB",
-             "Vytvořit odkaz z označeného textu",
-             "Vytvořit odkaz z označeného textu",
-             {}},
-            {"RemoveSB", "Odstranit aktuální tag", "Odstranit aktuální tag", {}},
-        };
-        for (const auto& row : rows) {
-            QAction* action = w.actions->Action(QString::fromUtf8(row.name));
-            QVERIFY2(action != nullptr, row.name);
-            QCOMPARE(action->text(), QString::fromUtf8(row.caption));
-            QCOMPARE(action->statusTip(), QString::fromUtf8(row.hint));
-            QCOMPARE(action->shortcuts(), row.keys);
-        }
-    }
-
     void menuItemsWriteTagsInTheChosenCase() {
         const struct {
             const char* action;
@@ -124,19 +42,11 @@ private slots:
             {"Bold1", "a[b]c", "a<B>[b]</B>c", "a<b>[b]</b>c"},
             {"BaseFont1", "|", "<BASEFONT>|", "<basefont>|"},
             {"DIV1", "[x]", "<DIV>[x]</DIV>", "<div>[x]</div>"},
-            {"Banner1", "|", "<BANNER>|</BANNER>", "<banner>|</banner>"},
-            {"strike", "[x]", "<STRIKE>[x]</STRIKE>", "<strike>[x]</strike>"},
             {"N14", "a|", "a&amp;|", "a&amp;|"},
-            {"N15", "|", "&quot;|", "&quot;|"},
-            {"MenuTM", "|", "&#153;|", "&#153;|"},
             {"Font1", "x[sel]y", "x<FONT|>sel</FONT>y", "x<font|>sel</font>y"},
-            {"Definitionlist2", "|", "<DL>\r\n<DT>|<DD>\r\n</DL>", "<dl>\r\n<dt>|<dd>\r\n</dl>"},
-            {"TextArea1", "|", "<TEXTAREA|>\r\n</TEXTAREA>", "<textarea|>\r\n</textarea>"},
             {"Vytvoitodkaz1", "[a.html]", "<A HREF=\"a.html\">a.html</A>|",
              "<a href=\"a.html\">a.html</a>|"},
             {"CommentSB", "|", "<!--| -->", "<!--| -->"},
-            {"CenterSB", "[c]", "<CENTER>[c]</CENTER>", "<center>[c]</center>"},
-            {"ImageSB", "|", "<IMG|>", "<img|>"},
         };
         for (const bool upper : {true, false}) {
             test::TagTestWindow w;
@@ -162,45 +72,6 @@ private slots:
                           w.htmlMenu->actionGeometry(link).center());
         QTRY_VERIFY(!w.htmlMenu->isVisible());
         QCOMPARE(w.Shown(), std::string("see <A HREF=\"page.html\">page.html</A>|"));
-    }
-
-    void wrappingTwiceNests() {
-        test::TagTestWindow w;
-        w.Load("a [text] b");
-        w.Trigger("Italic1");
-        w.Trigger("Bold1");
-        QCOMPARE(w.Shown(), std::string("a <I><B>[text]</B></I> b"));
-    }
-
-    void normalDocumentAsksBeforeTouchingText() {
-        test::TagTestWindow w;
-        w.Load("|");
-        w.Trigger("ND1");
-        QCOMPARE(w.Shown(), std::string("<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n"
-                                        "<BODY>\r\n|\r\n</BODY>\r\n</HTML>"));
-        QVERIFY(w.prompter.shown.empty());
-
-        w.Load("Text|");
-        w.prompter.answers = {Answer::Cancel};
-        w.Trigger("ND1");
-        QCOMPARE(w.Shown(), std::string("Text|"));
-        QCOMPARE(w.prompter.shown.back(), std::string(kClearDocumentQuestion));
-
-        w.settings.UpperCaseTags = false;
-        w.prompter.answers = {Answer::No};
-        w.Trigger("ND1");
-        QCOMPARE(w.Shown(), std::string("<html>\r\n<head>\r\n<title></title>\r\n</head>\r\n"
-                                        "<body>\r\n|\r\nText\r\n</body>\r\n</html>"));
-    }
-
-    void newDocumentAsksForTheStructure() {
-        test::TagTestWindow w;
-        w.settings.AskForStructure = true;
-        w.prompter.answers = {Answer::Yes};
-        w.document->CreateNew(QStringLiteral("BezJmena2"));
-        QCOMPARE(w.prompter.shown.size(), std::size_t(1)); // only "Vytvořit HTML strukturu?"
-        QCOMPARE(w.Shown(), std::string("<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n"
-                                        "<BODY>\r\n|\r\n</BODY>\r\n</HTML>"));
     }
 
     void shortcutsReachTheirCommands() {
@@ -395,29 +266,6 @@ private slots:
         w.Load("|");
         byHint->trigger();
         QCOMPARE(w.Shown(), std::string("&hellip;|"));
-    }
-
-    void screenshot() {
-        const QByteArray path = qgetenv("ZN_SCREENSHOT");
-        if (path.isEmpty()) {
-            QSKIP("set ZN_SCREENSHOT to a PNG file name to look at the window");
-        }
-        test::TagTestWindow w;
-        Activate(w, w.view);
-        w.Load("|");
-        w.Trigger("ND1");
-        w.Trigger("Heading1");
-        w.Edit().Model().SetCaret(w.Edit().Model().SelStart() + 1);
-        QTest::keyClicks(w.view, "Nadpis");
-        w.Edit().Model().SetCaret(w.Edit().Model().Length() - 18);
-        w.Trigger("Unorderedlist2");
-        w.Trigger("BoldSB");
-        w.Trigger("N16");
-        w.Trigger("InsDate");
-        QTest::mouseClick(w.tp->findChild<QToolButton*>(QStringLiteral("TextSB")), Qt::LeftButton);
-        QTest::qWait(300);
-        // The whole screen, so that the opened submenu copy shows too.
-        QVERIFY(QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromLocal8Bit(path)));
     }
 };
 
