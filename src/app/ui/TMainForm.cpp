@@ -62,7 +62,7 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent)
     BuildToolBar();
     TagCommands = new tags::ui::TagActions(*this, this);
     TagCommands->Install(Menu(MainMenuId::Html), Menu(MainMenuId::Upravy), Menu(MainMenuId::Funkce),
-                         SpeedPanel);
+                         SpeedPanel, Menu(MainMenuId::Plugins));
     UpdateMenuVisibility();
     BuildInspectorPanel();
     saveForm_ = new TSaveForm(settings_.SaveInfo, this);
