@@ -217,15 +217,24 @@ void ApplyPluginResult(editor::THTMLRichEdit& edit, int action, std::string_view
     const std::string text = editor::NormalizeLineEnds(result);
     const auto length = static_cast<editor::Position>(text.size());
     editor::UndoGroup group(model);
+    // The new text takes the colour of the place it goes to; recolouring paints only its
+    // tags, so the rest is made plain text first.
+    const auto plain = [&](editor::Position from, editor::Position n) {
+        if (edit.SyntaxHighLighting && n > 0) {
+            model.SetColors(from, n, editor::ColorKind::Text);
+        }
+    };
     if (action == 0) {
         const editor::Position p = model.SelStart();
         model.ReplaceSelection(text);
         model.SetCaret(p);
+        plain(p, length);
         edit.ColorFrom(p, p + length);
     } else {
         model.Select(0, model.Length());
         model.ReplaceSelection(text);
         model.SetCaret(0);
+        plain(0, length);
         edit.ColorAll();
     }
 }

@@ -149,6 +149,22 @@ TEST(Plugins, ActionsReplaceSelectionOrWholeTextOrNothingAsOneUndoStep) {
     }
 }
 
+TEST(Plugins, ResultIsColouredAsTheTextItBecomes) {
+    for (int action : {0, 1}) {
+        THTMLRichEdit edit;
+        edit.SyntaxHighLighting = true;
+        Prepare(edit, "<p>x</p>", 0, 4); // the selection starts in a tag's colour
+        edit.ColorAll();
+        ApplyPluginResult(edit, action, "ab<i>c");
+        const auto& model = edit.Model();
+        const zn::editor::Position start = 0; // both put the result at the start
+        EXPECT_EQ(model.ColorAt(start), zn::editor::ColorKind::Text) << action;
+        EXPECT_EQ(model.ColorAt(start + 1), zn::editor::ColorKind::Text) << action;
+        EXPECT_NE(model.ColorAt(start + 3), zn::editor::ColorKind::Text) << action; // "i"
+        EXPECT_EQ(model.ColorAt(start + 5), zn::editor::ColorKind::Text) << action;
+    }
+}
+
 TEST(Plugins, TwoPluginsWithOneNameEachRunTheirOwnLibrary) {
     TPlugins plugins(Host());
     ASSERT_EQ(plugins.InstallPlugin(TestPlugin("echo-a")), "");
