@@ -61,10 +61,11 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent)
     // Menu pictures can be switched off; the tool bar keeps its pictures.
     QCoreApplication::setAttribute(Qt::AA_DontShowIconsInMenus, !settings_.ShowMenuBitmaps);
     BuildMenus();
+    LoadPlugins();
     BuildToolBar();
     TagCommands = new tags::ui::TagActions(*this, this);
     TagCommands->Install(Menu(MainMenuId::Html), Menu(MainMenuId::Upravy), Menu(MainMenuId::Funkce),
-                         SpeedPanel);
+                         SpeedPanel, Menu(MainMenuId::Plugins));
     (new SearchCommands(*this))->Install();
     (new EncodingCommands(*this))->Install();
     UpdateMenuVisibility();
@@ -162,6 +163,8 @@ void TMainForm::WriteSettings() {
     settings_.State = SettingFromWindowState(windowState());
     settings_.SaveInfo = saveForm_->DontShowAgain();
     settings_.Save(store_);
+    if (plugins_)
+        plugins_->SavePlugins(store_);
     if (formState_)
         formState_->Save();
 }

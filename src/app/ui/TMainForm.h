@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/LinkDatabase.h"
+#include "app/Plugins.h"
 #include "app/Settings.h"
 #include "app/ui/CommandOptions.h"
 #include "app/ui/DocumentHost.h"
@@ -41,6 +42,7 @@ class QtPrompter;
 namespace zn::app::ui {
 
 class FileTabBar;
+class PluginMenu;
 class RecentFilesMenu;
 class TClipForm;
 class TMDIChild;
@@ -137,6 +139,18 @@ public:
     std::function<bool()> AutoDefWindowExists;
     /// Whether a tag takes script events (set by the script-events part).
     std::function<bool(const std::string& tagName)> TakesScriptEvents;
+
+    // --- plug-ins (TMainFormPlugins.cpp) ---
+    /// The installed plug-ins; changes reach the menu and the store through ApplyPlugins.
+    TPlugins& Plugins() { return *plugins_; }
+    /// Builds the "&Plug-ins" entries again and writes the list to the settings store.
+    void ApplyPlugins();
+    /// Runs the plug-in of that path on the active document; without a document nothing.
+    void RunPlugin(const std::string& path);
+    PluginMenu* PluginEntries() const { return pluginMenu_; }
+    /// Opens the plug-in list for installing, removing and shortcuts (set by the preferences
+    /// part; without it the built-in list dialog opens).
+    std::function<void()> ShowPluginSettings;
 
     // --- external programs and links ---
     /// Starts `program` on `file`, or the desktop's program for the file when `program` is
@@ -293,6 +307,12 @@ private:
     bool shown_ = false;
     bool firstShowDone_ = false;
     bool settingsWritten_ = false;
+    std::unique_ptr<TPlugins> plugins_;
+    PluginMenu* pluginMenu_ = nullptr;
+    std::string pluginFailures_; ///< told at the first showing
+
+    void LoadPlugins();
+    void PluginSettingsClick();
 };
 
 } // namespace zn::app::ui

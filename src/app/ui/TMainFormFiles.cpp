@@ -25,6 +25,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <utility>
+
 namespace zn::app::ui {
 
 namespace {
@@ -275,6 +277,8 @@ void TMainForm::showEvent(QShowEvent* event) {
 void TMainForm::FirstShow() {
     Recent->Show(settings_.Filesy);
     OpenCommandLine();
+    if (!pluginFailures_.empty())
+        prompter_->Tell(std::exchange(pluginFailures_, std::string()), base::Severity::Warning);
     if (const auto greeting = GreetingText(settings_.LastVersion))
         prompter_->Tell(*greeting);
     if (settings_.AutoOpenDf && AutoOpenDefinitions) {

@@ -1,0 +1,44 @@
+// A small list of the installed plug-ins: install, remove, shortcut and "O pluginu".
+#pragma once
+
+#include "app/Plugins.h"
+
+#include <QDialog>
+
+class QKeySequenceEdit;
+class QListWidget;
+class QPushButton;
+
+namespace zn::base {
+class Prompter;
+}
+
+namespace zn::app::ui {
+
+/// Works on a copy of the plug-ins; the caller takes Result() when the user confirms.
+class PluginListDialog : public QDialog {
+    Q_OBJECT
+public:
+    PluginListDialog(const TPlugins& plugins, base::Prompter& prompter, QWidget* parent = nullptr);
+
+    const TPlugins& Result() const { return plugins_; }
+    /// Installs the files (as chosen in the open dialog or dropped); refusals are told.
+    void Install(const QStringList& files);
+
+private:
+    void Fill(int select);
+    std::string SelectedPath() const;
+    void SelectionChanged();
+    void RemoveClick();
+    void AboutClick();
+    void ShortcutChanged();
+
+    TPlugins plugins_;
+    base::Prompter& prompter_;
+    QListWidget* PluginList = nullptr;
+    QKeySequenceEdit* ShortcutEdit = nullptr;
+    QPushButton* RemoveButton = nullptr;
+    QPushButton* AboutButton = nullptr;
+};
+
+} // namespace zn::app::ui
