@@ -3,6 +3,7 @@
 
 #include "base/Cp1250.h"
 #include "editor/Completion.h"
+#include "editor/ui/LineGutter.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -61,6 +62,7 @@ HtmlEditView::HtmlEditView(THTMLRichEdit& edit, QWidget* parent)
     keys_.OnEnterReleased = [this] { ContinueList(edit_, upperCaseTags_); };
     // Pasting anywhere (Shift+Insert here, the main window's Paste) reads the clipboard so.
     edit_.ClipboardText = [] { return ToDocument(QApplication::clipboard()->text()); };
+    gutter_ = new LineGutter(*this);
     setEditorFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     shownSel_ = Model().Sel();
 }
@@ -74,6 +76,8 @@ HtmlEditView::~HtmlEditView() {
 void HtmlEditView::setEditorFont(const QFont& font) {
     fonts_ = std::make_unique<FontTable>(font);
     layout_.SetMetrics(fonts_->Advances(), fonts_->TabWidth());
+    gutterDigits_ = 0;
+    UpdateGutterWidth();
     UpdateWrapWidth();
     UpdateScrollBars();
     viewport()->update();
@@ -169,6 +173,7 @@ void HtmlEditView::paintEvent(QPaintEvent* event) {
     const Position first = topRow() + static_cast<Position>(event->rect().top() / lineHeight);
     const Position last = topRow() + static_cast<Position>(event->rect().bottom() / lineHeight);
     const double scrollX = horizontalScrollBar()->value() - kMargin;
+    PaintMarks(painter, first, std::min(last, rows - 1), scrollX);
     const RowPainter rowPainter(model, layout_, *fonts_, palette_);
     for (Position row = first; row <= last && row < rows; ++row) {
         rowPainter.PaintRow(painter, row, RowY(row), scrollX, viewport()->width(), model.SelStart(),
@@ -210,19 +215,24 @@ void HtmlEditView::UpdateRows(Position first, Position last) {
 
 void HtmlEditView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
+    PlaceGutter();
     if (wrap_) {
         UpdateWrapWidth();
     }
     UpdateScrollBars();
 }
 
-void HtmlEditView::scrollContentsBy(int, int) {
+void HtmlEditView::scrollContentsBy(int, int dy) {
     viewport()->update();
+    if (dy != 0) {
+        gutter_->update();
+    }
 }
 
 // --- model notifications ---
 
 void HtmlEditView::TextChanged(const TextChange& change) {
+    MarksTextChanged(change);
     if (change.reset) {
         UpdateScrollBars();
         viewport()->update();
@@ -255,6 +265,7 @@ void HtmlEditView::SelectionChanged() {
         UpdateRows(layout_.RowOfPosition(from), layout_.RowOfPosition(to));
     }
     shownSel_ = now;
+    MarksSelectionChanged();
     if (!edit_.Updating) {
         ensureCaretVisible();
         RestartBlink();
@@ -265,6 +276,9 @@ void HtmlEditView::SelectionChanged() {
 void HtmlEditView::RedrawResumed() {
     UpdateScrollBars();
     viewport()->update();
+    pairStale_ = true;
+    UpdateGutterWidth();
+    gutter_->update();
 }
 
 void HtmlEditView::ensureCaretVisible() {
