@@ -295,6 +295,8 @@ void TMainForm::OpenCommandLine() {
         return;
     }
     const std::string folder = QDir::currentPath().toStdString();
+    for (const std::string& name : FoldersAtStart(arguments_))
+        OpenFile(QString::fromStdString(AbsoluteFileName(name, folder))); // says it is a folder
     for (const std::string& name : FilesToOpenAtStart(arguments_))
         OpenFile(QString::fromStdString(AbsoluteFileName(name, folder)));
 }

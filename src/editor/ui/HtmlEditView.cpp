@@ -3,6 +3,7 @@
 
 #include "base/Cp1250.h"
 #include "editor/Completion.h"
+#include "editor/ui/HtmlEditAccessible.h"
 #include "editor/ui/LineGutter.h"
 
 #include <QApplication>
@@ -63,6 +64,7 @@ HtmlEditView::HtmlEditView(THTMLRichEdit& edit, QWidget* parent)
     // Pasting anywhere (Shift+Insert here, the main window's Paste) reads the clipboard so.
     edit_.ClipboardText = [] { return ToDocument(QApplication::clipboard()->text()); };
     gutter_ = new LineGutter(*this);
+    HtmlEditAccessible::InstallFactory();
     setEditorFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     shownSel_ = Model().Sel();
 }

@@ -1,8 +1,10 @@
 // The text view's aids beside the text: the line-number gutter, the caret line's background and
 // the background of the tag under the caret and of its partner, found lazily when painting.
+#include "base/Cp1250.h"
 #include "editor/ui/HtmlEditView.h"
 #include "editor/ui/LineGutter.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 #include <string>
@@ -15,6 +17,15 @@ QColor CaretLineColor(const QColor& background) {
 }
 
 const QColor kPairColor(255, 214, 92, 130); ///< a light amber laid over the background
+
+/// Edits longer than this are announced without their text.
+constexpr Position kAnnouncedText = 1 << 20;
+
+QString Announced(std::string_view bytes) {
+    return static_cast<Position>(bytes.size()) > kAnnouncedText
+               ? QString()
+               : QString::fromUtf8(base::Cp1250ToUtf8(bytes));
+}
 
 } // namespace
 
@@ -56,6 +67,24 @@ void HtmlEditView::UpdatePositionRows(Position from, Position to) {
 
 void HtmlEditView::MarksTextChanged(const TextChange& change) {
     pairStale_ = true;
+    if (QAccessible::isActive()) {
+        const QString removed = change.reset ? QString() : Announced(change.removedText);
+        const QString inserted =
+            change.insertedLength > kAnnouncedText
+                ? QString()
+                : Announced(Model().GetText(change.position, change.insertedLength));
+        const int at = static_cast<int>(change.position);
+        if (change.removedLength == 0) {
+            QAccessibleTextInsertEvent event(this, at, inserted);
+            QAccessible::updateAccessibility(&event);
+        } else if (change.insertedLength == 0) {
+            QAccessibleTextRemoveEvent event(this, at, removed);
+            QAccessible::updateAccessibility(&event);
+        } else {
+            QAccessibleTextUpdateEvent event(this, at, removed, inserted);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
     if (pair_ && !change.reset) {
         const Position length = Model().Length();
         UpdatePositionRows(std::min(pair_->pairOpen, length), std::min(pair_->pairEnd, length));
@@ -69,6 +98,15 @@ void HtmlEditView::MarksTextChanged(const TextChange& change) {
 void HtmlEditView::MarksSelectionChanged() {
     pairStale_ = true;
     const TextModel& model = Model();
+    if (QAccessible::isActive()) {
+        QAccessibleTextCursorEvent cursor(this, static_cast<int>(model.Sel().caret));
+        QAccessible::updateAccessibility(&cursor);
+        if (!model.Sel().Empty()) {
+            QAccessibleTextSelectionEvent selection(this, static_cast<int>(model.SelStart()),
+                                                    static_cast<int>(model.SelEnd()));
+            QAccessible::updateAccessibility(&selection);
+        }
+    }
     if (pair_) {
         const Position length = model.Length();
         UpdatePositionRows(std::min(pair_->tagOpen, length), std::min(pair_->tagEnd, length));

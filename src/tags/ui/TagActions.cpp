@@ -137,10 +137,10 @@ TagActions::TagActions(CommandContext& context, QObject* parent)
         });
     };
     auto insertTime = [](TagActions&, CommandContext& ctx) {
-        InsertIntoFocusedField(ctx, TimeText(QTime::currentTime(), QLocale::system()));
+        InsertIntoFocusedField(ctx, TimeText(QTime::currentTime(), QLocale::system()), false);
     };
     auto insertDate = [](TagActions&, CommandContext& ctx) {
-        InsertIntoFocusedField(ctx, DateText(QDate::currentDate(), QLocale::system()));
+        InsertIntoFocusedField(ctx, DateText(QDate::currentDate(), QLocale::system()), false);
     };
     auto removeTag = [](editor::THTMLRichEdit& edit, bool) { editor::RemoveTagAtCaret(edit); };
     const Item own[] = {
