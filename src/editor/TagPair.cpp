@@ -18,6 +18,26 @@ struct WindowSource {
     }
 };
 
+bool IsBlank(char c) {
+    return c == ' ' || c == '\r' || c == '\n';
+}
+
+/// The name of a tag in upper case: from its first non-blank character to the next blank, as
+/// ParseTag takes it. Only the name is read, so a long search stays cheap.
+std::string UpperTagName(const TextModel& model, Position contentStart, Position length) {
+    constexpr Position kLongestName = 64; // longer names match nothing we look for
+    const std::string head = model.GetText(contentStart, std::min(length, kLongestName + 8));
+    std::size_t from = 0;
+    while (from < head.size() && IsBlank(head[from])) {
+        ++from;
+    }
+    std::size_t to = from;
+    while (to < head.size() && !IsBlank(head[to])) {
+        ++to;
+    }
+    return base::UpperCaseCZ(std::string_view(head).substr(from, to - from));
+}
+
 std::string UpperTagName(std::string_view tagText) {
     std::string name;
     Position offset = 0;
@@ -33,8 +53,7 @@ std::optional<TagPairRanges> FindClosing(const TextModel& model, const TagPairRa
     int depth = 0;
     for (auto found = NextTag(source, tag.tagEnd); found;
          found = NextTag(source, found->contentStart + 1)) {
-        const std::string other =
-            UpperTagName(model.GetText(found->contentStart, found->TextLength()));
+        const std::string other = UpperTagName(model, found->contentStart, found->TextLength());
         if (other == name) {
             ++depth;
         } else if (other == closing && depth-- == 0) {
@@ -67,7 +86,7 @@ std::optional<TagPairRanges> FindOpening(const TextModel& model, const TagPairRa
         if (model.CharAt(lt) != '<') {
             continue; // a ">" with no "<" before it: the next step starts at that ">"
         }
-        const std::string other = UpperTagName(model.GetText(lt + 1, gt - lt - 1));
+        const std::string other = UpperTagName(model, lt + 1, gt - lt - 1);
         if (other == closing) {
             ++depth;
         } else if (other == name && depth-- == 0) {

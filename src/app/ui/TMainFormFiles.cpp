@@ -107,7 +107,7 @@ void TMainForm::ActivateDocument(TMDIChild* document) {
 TMDIChild* TMainForm::AddDocument(TMDIChild* document) {
     QMdiSubWindow* sub = ClientArea->addSubWindow(document);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowTitle(document->Caption());
+    sub->setWindowTitle(document->windowTitle()); // with its "*" placeholder, followed from now on
     sub->showMaximized();
     ClientArea->setActiveSubWindow(sub);
     return document;

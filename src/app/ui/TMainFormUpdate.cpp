@@ -83,6 +83,9 @@ void TMainForm::SyncTabs() {
     TabC->Sync(captions, active ? active->Caption().toStdString() : std::string(),
                settings_.KartaPath);
     TabC->SetModifiedNames(modified);
+    // A maximized document puts its caption with its "*" placeholder into the window's title.
+    if (windowTitle().contains(QStringLiteral("[*]")))
+        setWindowModified(active != nullptr && active->Modified());
 }
 
 void TMainForm::TabClicked(const QString& fullName) {

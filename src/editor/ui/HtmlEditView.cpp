@@ -316,6 +316,7 @@ void HtmlEditView::ensureCaretVisible() {
 
 void HtmlEditView::RestartBlink() {
     caretOn_ = true;
+    blinks_ = 0;
     const int flash = QApplication::cursorFlashTime();
     if (flash > 0) {
         blink_.start(flash / 2, this);
@@ -327,6 +328,13 @@ void HtmlEditView::RestartBlink() {
 
 void HtmlEditView::timerEvent(QTimerEvent* event) {
     if (event->timerId() == blink_.timerId()) {
+        // As desktop text fields do, the caret stops blinking (shown) after ten seconds without
+        // input: an idle editor repaints nothing.
+        constexpr int kRestAfterMs = 10000;
+        const int flash = std::max(QApplication::cursorFlashTime(), 2);
+        if (++blinks_ * (flash / 2) >= kRestAfterMs && !caretOn_) {
+            blink_.stop();
+        }
         caretOn_ = !caretOn_;
         viewport()->update(caretRect().adjusted(-1, 0, 1, 0));
     } else if (event->timerId() == autoScroll_.timerId()) {

@@ -151,6 +151,7 @@ private:
     Selection shownSel_; ///< the selection as last painted
     bool caretOn_ = true;
     QBasicTimer blink_;
+    int blinks_ = 0; ///< since the last key or caret move; blinking rests after a while
     QBasicTimer autoScroll_;
     QPoint lastMouse_;
     QString preedit_;

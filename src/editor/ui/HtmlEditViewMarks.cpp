@@ -114,10 +114,16 @@ void HtmlEditView::MarksSelectionChanged() {
     }
     const Position line = model.LineFromPosition(model.Sel().caret);
     if (line != markedLine_) {
-        if (markedLine_ < model.LineCount()) {
-            UpdatePositionRows(model.LineStart(markedLine_), model.LineEnd(markedLine_));
+        // Only the visible rows of both lines: finding the last row of a long wrapped line
+        // would cost more than the whole paint.
+        const Position top = topRow();
+        const Position bottom = std::min(layout_.RowCount() - 1, top + visibleRows());
+        for (Position row = top; row <= bottom; ++row) {
+            const Position of = layout_.LineOfRow(row);
+            if (of == line || of == markedLine_) {
+                UpdateRows(row, row);
+            }
         }
-        UpdatePositionRows(model.LineStart(line), model.LineEnd(line));
         markedLine_ = line;
         gutter_->update();
     }
@@ -146,12 +152,12 @@ void HtmlEditView::PaintMarks(QPainter& painter, Position first, Position last, 
     const TextModel& model = Model();
     if (model.Sel().Empty()) {
         const Position line = model.LineFromPosition(model.Sel().caret);
-        const Position top = std::max(first, layout_.RowOfPosition(model.LineStart(line)));
-        const Position bottom = std::min(last, layout_.RowOfPosition(model.LineEnd(line)));
-        if (top <= bottom) {
-            painter.fillRect(QRectF(0, RowY(top), viewport()->width(),
-                                    static_cast<double>(bottom - top + 1) * fonts_->LineHeight()),
-                             CaretLineColor(palette_.background));
+        const QColor color = CaretLineColor(palette_.background);
+        for (Position row = first; row <= last; ++row) {
+            if (layout_.LineOfRow(row) == line) {
+                painter.fillRect(QRectF(0, RowY(row), viewport()->width(), fonts_->LineHeight()),
+                                 color);
+            }
         }
     }
     if (pairStale_) {
