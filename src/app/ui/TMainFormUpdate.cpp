@@ -84,8 +84,9 @@ void TMainForm::SyncTabs() {
                settings_.KartaPath);
     TabC->SetModifiedNames(modified);
     // A maximized document puts its caption with its "*" placeholder into the window's title.
-    if (windowTitle().contains(QStringLiteral("[*]")))
-        setWindowModified(active != nullptr && active->Modified());
+    const bool starred = active != nullptr && active->Modified();
+    if (windowTitle().contains(QStringLiteral("[*]")) && isWindowModified() != starred)
+        setWindowModified(starred); // only on a change: it repaints the frame
 }
 
 void TMainForm::TabClicked(const QString& fullName) {
