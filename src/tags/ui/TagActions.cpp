@@ -461,18 +461,26 @@ void TagActions::UpdateStates() {
     editor::THTMLRichEdit* edit = context_.ActiveEdit();
     const bool document = edit != nullptr;
     const bool inTag = document && edit->InTag;
-    for (auto& [name, action] : actions_) {
-        action->setEnabled(document);
-    }
-    for (const char* name :
-         {"Removetag1", "Selectbetweentagpair1", "Selectbetweentagpair2", "RemoveSB"}) {
-        Action(QString::fromUtf8(name))->setEnabled(inTag);
-    }
     const bool target = FindTextTarget(context_).Exists();
-    for (const char* name : {"InsTime", "InsDate", "TimeSB", "DateSB"}) {
-        Action(QString::fromUtf8(name))->setEnabled(target);
+    // Each action gets its final state once: switching one off and on again within a tick
+    // would repaint its buttons five times a second while the editor is idle.
+    static const QStringList tagOnly = {
+        QStringLiteral("Removetag1"), QStringLiteral("Selectbetweentagpair1"),
+        QStringLiteral("Selectbetweentagpair2"), QStringLiteral("RemoveSB")};
+    static const QStringList textTarget = {QStringLiteral("InsTime"), QStringLiteral("InsDate"),
+                                           QStringLiteral("TimeSB"), QStringLiteral("DateSB")};
+    for (auto& [name, action] : actions_) {
+        const bool enabled = tagOnly.contains(name)      ? inTag
+                             : textTarget.contains(name) ? target
+                                                         : document;
+        if (action->isEnabled() != enabled) {
+            action->setEnabled(enabled);
+        }
     }
-    Menu("InsertTagMenu")->menuAction()->setEnabled(document && !inTag);
+    QAction* insertMenu = Menu("InsertTagMenu")->menuAction();
+    if (insertMenu->isEnabled() != (document && !inTag)) {
+        insertMenu->setEnabled(document && !inTag);
+    }
 }
 
 } // namespace zn::tags::ui
