@@ -8,58 +8,55 @@
 namespace zn::editor {
 namespace {
 
-/// The model seen as a text that ends at `end`, so that NextTag never searches beyond it.
-struct WindowSource {
-    const TextModel& model;
-    Position end;
-    Position Length() const { return end; }
-    Position FindChar(char c, Position from, Position to) const {
-        return from >= to ? -1 : model.FindChar(c, from, std::min(to, end));
-    }
-};
-
 bool IsBlank(char c) {
     return c == ' ' || c == '\r' || c == '\n';
 }
 
-/// The name of a tag in upper case: from its first non-blank character to the next blank, as
-/// ParseTag takes it. Only the name is read, so a long search stays cheap.
-std::string UpperTagName(const TextModel& model, Position contentStart, Position length) {
-    constexpr Position kLongestName = 64; // longer names match nothing we look for
-    const std::string head = model.GetText(contentStart, std::min(length, kLongestName + 8));
+/// The name of a tag text as ParseTag takes it: from the first non-blank to the next blank.
+std::string_view NameIn(std::string_view tagText) {
     std::size_t from = 0;
-    while (from < head.size() && IsBlank(head[from])) {
+    while (from < tagText.size() && IsBlank(tagText[from])) {
         ++from;
     }
     std::size_t to = from;
-    while (to < head.size() && !IsBlank(head[to])) {
+    while (to < tagText.size() && !IsBlank(tagText[to])) {
         ++to;
     }
-    return base::UpperCaseCZ(std::string_view(head).substr(from, to - from));
+    return tagText.substr(from, to - from);
+}
+
+/// Whether a name equals an upper-case name; the case is folded only when the lengths agree.
+bool SameName(std::string_view name, const std::string& upper) {
+    return name.size() == upper.size() && base::UpperCaseCZ(name) == upper;
+}
+
+bool IsClosingOf(std::string_view name, const std::string& upper) {
+    return !name.empty() && name.front() == '/' && SameName(name.substr(1), upper);
 }
 
 std::string UpperTagName(std::string_view tagText) {
-    std::string name;
-    Position offset = 0;
-    TTagParameters ignored;
-    ParseTag(tagText, name, offset, ignored);
-    return base::UpperCaseCZ(name);
+    return base::UpperCaseCZ(NameIn(tagText));
 }
+
+// Both searches copy their window once and walk the copy: a few dozen microseconds for the
+// whole window, where reading tag by tag from the store would cost milliseconds.
 
 std::optional<TagPairRanges> FindClosing(const TextModel& model, const TagPairRanges& tag,
                                          const std::string& name, Position window) {
-    const WindowSource source{model, std::min(model.Length(), tag.tagEnd + window)};
-    const std::string closing = "/" + name;
+    const Position end = std::min(model.Length(), tag.tagEnd + window);
+    const std::string text = model.GetText(tag.tagEnd, end - tag.tagEnd);
+    const StringSource source{text};
     int depth = 0;
-    for (auto found = NextTag(source, tag.tagEnd); found;
-         found = NextTag(source, found->contentStart + 1)) {
-        const std::string other = UpperTagName(model, found->contentStart, found->TextLength());
-        if (other == name) {
+    for (auto found = NextTag(source, 0); found; found = NextTag(source, found->contentStart + 1)) {
+        const std::string_view other =
+            NameIn(std::string_view(text).substr(static_cast<std::size_t>(found->contentStart),
+                                                 static_cast<std::size_t>(found->TextLength())));
+        if (SameName(other, name)) {
             ++depth;
-        } else if (other == closing && depth-- == 0) {
+        } else if (IsClosingOf(other, name) && depth-- == 0) {
             TagPairRanges pair = tag;
-            pair.pairOpen = found->contentStart - 1;
-            pair.pairEnd = found->close + 1;
+            pair.pairOpen = tag.tagEnd + found->contentStart - 1;
+            pair.pairEnd = tag.tagEnd + found->close + 1;
             return pair;
         }
     }
@@ -69,30 +66,30 @@ std::optional<TagPairRanges> FindClosing(const TextModel& model, const TagPairRa
 std::optional<TagPairRanges> FindOpening(const TextModel& model, const TagPairRanges& tag,
                                          const std::string& name, Position window) {
     const Position floor = std::max<Position>(0, tag.tagOpen - window);
-    const std::string closing = "/" + name;
-    const TextStore& store = model.Store();
+    const std::string copy = model.GetText(floor, tag.tagOpen - floor);
+    const std::string_view text = copy;
     int depth = 0;
-    Position before = tag.tagOpen;
-    while (before > floor) {
-        const Position gt = store.FindLastOf('>', '>', before);
-        if (gt < floor) {
+    std::size_t before = text.size();
+    while (before > 0) {
+        const std::size_t gt = text.rfind('>', before - 1);
+        if (gt == std::string_view::npos || gt == 0) {
             return std::nullopt;
         }
-        const Position lt = store.FindLastOf('<', '>', gt);
-        if (lt < floor) {
+        const std::size_t lt = text.find_last_of("<>", gt - 1);
+        if (lt == std::string_view::npos) {
             return std::nullopt;
         }
         before = lt;
-        if (model.CharAt(lt) != '<') {
+        if (text[lt] != '<') {
             continue; // a ">" with no "<" before it: the next step starts at that ">"
         }
-        const std::string other = UpperTagName(model, lt + 1, gt - lt - 1);
-        if (other == closing) {
+        const std::string_view other = NameIn(text.substr(lt + 1, gt - lt - 1));
+        if (IsClosingOf(other, name)) {
             ++depth;
-        } else if (other == name && depth-- == 0) {
+        } else if (SameName(other, name) && depth-- == 0) {
             TagPairRanges pair = tag;
-            pair.pairOpen = lt;
-            pair.pairEnd = gt + 1;
+            pair.pairOpen = floor + static_cast<Position>(lt);
+            pair.pairEnd = floor + static_cast<Position>(gt) + 1;
             return pair;
         }
     }
