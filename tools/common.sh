@@ -4,6 +4,7 @@ set -euo pipefail
 ZN_TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 ZN_PACKAGES=(qt6-base-dev qt6-webengine-dev qt6-multimedia-dev qt6-tools-dev
     libjpeg62-turbo-dev libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev libgif-dev
+    qt6-translations-l10n
     cmake ninja-build g++ python3 xvfb xauth adwaita-icon-theme)
 # The checks of the installed program and its Debian package (tools/check-install).
 ZN_PACKAGES+=(desktop-file-utils appstream lintian dpkg-dev file sqlite3)

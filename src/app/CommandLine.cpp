@@ -53,6 +53,21 @@ std::vector<std::string> FilesToOpenAtStart(const std::vector<std::string>& argu
     return files;
 }
 
+std::vector<std::string> FoldersAtStart(const std::vector<std::string>& arguments) {
+    const auto isFolder = [](const std::string& name) {
+        std::error_code error;
+        return !name.empty() && fs::is_directory(name, error);
+    };
+    std::vector<std::string> folders;
+    for (const std::string& argument : arguments) {
+        if (isFolder(argument))
+            folders.push_back(argument);
+    }
+    if (folders.empty() && arguments.size() > 1 && isFolder(JoinArguments(arguments)))
+        folders.push_back(JoinArguments(arguments));
+    return folders;
+}
+
 std::vector<std::string> FilesToHandOff(const std::vector<std::string>& arguments,
                                         const FileExists& exists) {
     if (arguments.empty())

@@ -24,6 +24,10 @@ std::string JoinArguments(const std::vector<std::string>& arguments);
 std::vector<std::string> FilesToOpenAtStart(const std::vector<std::string>& arguments,
                                             const FileExists& exists = IsExistingFile);
 
+/// The folders among the start's arguments (or the joined arguments, when they name one): they
+/// cannot be opened and are reported like any other file that cannot be opened.
+std::vector<std::string> FoldersAtStart(const std::vector<std::string>& arguments);
+
 /// The names a second start hands to the running editor: when the first argument names an
 /// existing file, every argument (the running editor reports those that do not exist);
 /// otherwise the joined arguments when they name a file; otherwise none.

@@ -48,6 +48,7 @@ struct Settings {
     bool PhpEnable = true;
     bool UseHighLight = true;
     bool SaveInfo = false;
+    bool LineNumbers = true; ///< the text views show line numbers; written when switched
 
     /// The link database (sub-key HREF), in list order.
     std::vector<std::string> LinkDatabase;

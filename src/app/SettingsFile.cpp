@@ -1,6 +1,8 @@
 // Where the settings store lives, and moving a damaged store file out of the way.
 #include "app/SettingsFile.h"
 
+#include "base/ErrorText.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <pwd.h>
@@ -60,7 +62,7 @@ bool MoveDamagedFile(const std::string& path, std::string& movedTo, std::string&
         movedTo = base + "-" + std::to_string(n);
     fs::rename(path, movedTo, ec);
     if (ec) {
-        error = ec.message();
+        error = base::ErrorText(ec);
         return false;
     }
     // SQLite finds a database's logs by appending "-wal" or "-journal" to its name, so the
@@ -71,7 +73,7 @@ bool MoveDamagedFile(const std::string& path, std::string& movedTo, std::string&
             continue;
         fs::rename(log, movedTo + suffix, ec);
         if (ec && !fs::remove(log, ec)) {
-            error = ec ? ec.message() : "cannot remove " + log;
+            error = ec ? base::ErrorText(ec) : "Soubor " + log + " nelze smazat.";
             return false;
         }
     }

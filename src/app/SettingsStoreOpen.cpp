@@ -1,6 +1,8 @@
 // Opening the settings store file: checking it, creating its tables, replacing a damaged one.
 #include "app/SettingsStore.h"
 
+#include "base/ErrorText.h"
+
 #include "app/SettingsFile.h"
 #include "app/SettingsStatements.h"
 
@@ -48,7 +50,7 @@ void SettingsStore::Open() {
     if (!folder.empty())
         std::filesystem::create_directories(folder, ec);
     if (ec) {
-        OpenInMemory(ec.message());
+        OpenInMemory(base::ErrorText(ec));
         return;
     }
     const SqliteResult result = TryOpen(path_);

@@ -2,6 +2,8 @@
 // name first and renamed over the target, so a failed copy leaves the target as it was.
 #include "base/CopyFiles.h"
 
+#include "base/ErrorText.h"
+
 #include <atomic>
 #include <filesystem>
 #include <string>
@@ -97,7 +99,7 @@ private:
         }
         fs::create_directories(folder, error);
         if (error) {
-            return Fail("Složku " + Quoted(folder) + " nelze vytvořit (" + error.message() + ").");
+            return Fail("Složku " + Quoted(folder) + " nelze vytvořit (" + ErrorText(error) + ").");
         }
         return true;
     }
@@ -114,7 +116,7 @@ private:
             std::error_code ignored;
             fs::remove(temporary, ignored);
             return Fail("Soubor " + Quoted(source) + " nelze zkopírovat do " + Quoted(target) +
-                        " (" + error.message() + ").");
+                        " (" + ErrorText(error) + ").");
         }
         return true;
     }

@@ -1,6 +1,8 @@
 // Whole-file reads and all-or-nothing writes on a POSIX file system.
 #include "base/FileIO.h"
 
+#include "base/ErrorText.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -28,7 +30,7 @@ std::string Reason(int error) {
     case EISDIR:
         return "Je to složka.";
     default:
-        return std::strerror(error);
+        return ErrorText(error);
     }
 }
 

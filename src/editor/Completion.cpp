@@ -6,12 +6,22 @@
 namespace zn::editor {
 
 void TypeIntoControl(THTMLRichEdit& edit, std::string_view text) {
+    TextModel& model = edit.Model();
     if (text == "<" && edit.AutoComplete) {
         edit.InsertText("<>");
-        edit.Model().SetCaret(edit.Model().SelStart() - 1);
+        model.SetCaret(model.SelStart() - 1);
+        edit.CompletionClose = model.SelStart();
         return;
     }
-    edit.Model().Type(text);
+    const Position caret = model.SelStart();
+    if (text == ">" && model.Sel().Empty() && caret == edit.CompletionClose &&
+        caret < model.Length() && model.CharAt(caret) == '>') {
+        // The user finishes the tag the completion opened: step over its ">".
+        edit.CompletionClose = -1;
+        model.SetCaret(caret + 1);
+        return;
+    }
+    model.Type(text);
 }
 
 void ContinueList(THTMLRichEdit& edit, bool upperCaseTags) {

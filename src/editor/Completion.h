@@ -10,7 +10,8 @@
 
 namespace zn::editor {
 
-/// Text typed into the control: with AutoComplete on, "<" becomes "<>" with the caret between.
+/// Text typed into the control: with AutoComplete on, "<" becomes "<>" with the caret between,
+/// and ">" typed just before that completion's ">" steps over it instead of adding another.
 void TypeIntoControl(THTMLRichEdit& edit, std::string_view text);
 
 /// After Enter: when the line above holds "<LI>", "<OL>" or "<UL>" (then "<DT>" or "<DL>"),

@@ -56,6 +56,14 @@ THTMLRichEdit::~THTMLRichEdit() {
 }
 
 void THTMLRichEdit::TextChanged(const TextChange& change) {
+    if (CompletionClose >= 0) {
+        if (change.reset || (change.removedLength > 0 && change.position <= CompletionClose &&
+                             CompletionClose < change.position + change.removedLength)) {
+            CompletionClose = -1;
+        } else if (change.position <= CompletionClose) {
+            CompletionClose += change.insertedLength - change.removedLength;
+        }
+    }
     if (trackChanges_) {
         if (change.position <= changedTo_) {
             changedTo_ += change.insertedLength - change.removedLength;

@@ -50,6 +50,9 @@ public:
     std::string ReportedTagText; ///< the tag text last reported through OnTagChange
     bool Updating = false;       ///< the control edits or colours its own text
     bool Silent = false;         ///< a colouring pass over many tags runs
+    /// The ">" that "<" completion put in, followed through later edits; -1 once it is gone or
+    /// typed over. Only this ">" is stepped over when the user types ">" in front of it.
+    Position CompletionClose = -1;
 
     // --- tags ---
     bool FindTagAround(Position p, Position& tagStart, std::string& tagText) const;

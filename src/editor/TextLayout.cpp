@@ -285,7 +285,7 @@ Position TextLayout::RowOfPosition(Position pos) const {
     if (!Wrapping()) {
         return line;
     }
-    const std::vector<Position> starts = RowStartsOf(line);
+    const std::vector<Position>& starts = RowStartsOf(line);
     const Position offset = pos - model_.LineStart(line);
     const auto inLine = std::upper_bound(starts.begin(), starts.end(), offset) - starts.begin() - 1;
     return rowIndex_.Prefix(static_cast<std::size_t>(line)) + inLine;
@@ -297,7 +297,7 @@ Position TextLayout::RowStart(Position row) const {
     }
     row = std::clamp<Position>(row, 0, RowCount() - 1);
     const auto [line, before] = rowIndex_.Find(row);
-    const std::vector<Position> starts = RowStartsOf(static_cast<Position>(line));
+    const std::vector<Position>& starts = RowStartsOf(static_cast<Position>(line));
     const auto k = static_cast<std::size_t>(
         std::min<Position>(row - before, static_cast<Position>(starts.size()) - 1));
     return model_.LineStart(static_cast<Position>(line)) + starts[k];
@@ -309,7 +309,7 @@ Position TextLayout::RowEnd(Position row) const {
     }
     row = std::clamp<Position>(row, 0, RowCount() - 1);
     const auto [line, before] = rowIndex_.Find(row);
-    const std::vector<Position> starts = RowStartsOf(static_cast<Position>(line));
+    const std::vector<Position>& starts = RowStartsOf(static_cast<Position>(line));
     const auto k = static_cast<std::size_t>(row - before);
     if (k + 1 < starts.size()) {
         return model_.LineStart(static_cast<Position>(line)) + starts[k + 1];

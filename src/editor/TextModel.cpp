@@ -139,7 +139,8 @@ void TextModel::ApplyReplacement(Position pos, std::string_view removed, std::st
 
     store_.Erase(pos, len);
     store_.Insert(pos, text, static_cast<std::uint8_t>(color));
-    modified_ = true;
+    // Undo and redo have moved the history already: back at the saved text nothing is modified.
+    modified_ = !replaying_ || !undo_.AtSaved();
 
     const Selection old = sel_;
     if (after != nullptr) {
@@ -272,7 +273,24 @@ void TextModel::ApplyStep(const UndoHistory::Step& step, bool undo) {
         }
     }
     replaying_ = false;
+    modified_ = !undo_.AtSaved();
     ChangeSelection(undo ? step.before : step.after);
+}
+
+void TextModel::SetModified(bool modified) {
+    modified_ = modified;
+    if (modified) {
+        undo_.ForgetSaved();
+    } else {
+        undo_.MarkSaved();
+    }
+}
+
+void TextModel::ClearUndo() {
+    undo_.Clear();
+    if (modified_) {
+        undo_.ForgetSaved();
+    }
 }
 
 void TextModel::Undo() {

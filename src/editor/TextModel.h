@@ -147,7 +147,8 @@ public:
 
     // --- modified flag ---
     bool Modified() const { return modified_; }
-    void SetModified(bool modified) { modified_ = modified; }
+    /// Clearing marks the text as saved: undo or redo back to it clears the flag again.
+    void SetModified(bool modified);
 
     // --- redrawing ---
     void BeginUpdate() { ++updateDepth_; }
@@ -161,7 +162,10 @@ public:
     bool CanRedo() const { return undo_.CanRedo(); }
     void Undo();
     void Redo();
-    void ClearUndo() { undo_.Clear(); }
+    /// Forgets undo and redo; a modified text stays modified.
+    void ClearUndo();
+    /// The clock that decides pauses between typed words (tests put in their own).
+    void SetUndoClock(UndoHistory::Clock clock) { undo_.SetClock(std::move(clock)); }
 
     // --- caret movement ---
     /// Moves the caret; with `extend` the anchor stays. Page moves go by pageLines lines.

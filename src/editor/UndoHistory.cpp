@@ -1,7 +1,22 @@
 // Undo history bookkeeping: grouping and merging of typed characters.
 #include "editor/UndoHistory.h"
 
+#include <chrono>
+
 namespace zn::editor {
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::int64_t SteadyMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+} // namespace
 
 void UndoHistory::BeginGroup(const Selection& before) {
     if (depth_++ == 0) {
@@ -19,10 +34,17 @@ void UndoHistory::EndGroup(const Selection& after) {
         return;
     }
     open_.after = after;
-    steps_.resize(applied_);
-    steps_.push_back(std::move(open_));
-    applied_ = steps_.size();
+    Push(std::move(open_));
     open_ = Step{};
+}
+
+void UndoHistory::Push(Step step) {
+    if (saved_ > static_cast<std::ptrdiff_t>(applied_)) {
+        saved_ = -1; // the saved text lay in the redo steps dropped now
+    }
+    steps_.resize(applied_);
+    steps_.push_back(std::move(step));
+    applied_ = steps_.size();
 }
 
 bool UndoHistory::Continues(const Replacement& edit, Coalesce coalesce) const {
@@ -32,7 +54,15 @@ bool UndoHistory::Continues(const Replacement& edit, Coalesce coalesce) const {
     }
     const Replacement& last = steps_.back().edits.back();
     if (coalesce == Coalesce::Typing) {
-        return edit.position == last.position + static_cast<Position>(last.inserted.size());
+        if (edit.position != last.position + static_cast<Position>(last.inserted.size())) {
+            return false;
+        }
+        if (!last.inserted.empty() && last.inserted.back() == '\n') {
+            return false; // a line break ends the step
+        }
+        // A word typed after a blank begins a step of its own.
+        return edit.inserted.empty() || IsBlank(edit.inserted.front()) || last.inserted.empty() ||
+               !IsBlank(last.inserted.back());
     }
     // Backspace removes the character before the last removal, Delete the one at the same place.
     return edit.inserted.empty() &&
@@ -46,7 +76,10 @@ void UndoHistory::Record(Replacement edit, const Selection& before, const Select
         open_.edits.push_back(std::move(edit));
         return;
     }
-    if (Continues(edit, coalesce)) {
+    const std::int64_t now = clock_ ? clock_() : SteadyMs();
+    const bool paused = now - lastTime_ >= kPauseMs;
+    lastTime_ = now;
+    if (!paused && Continues(edit, coalesce)) {
         Step& step = steps_.back();
         Replacement& last = step.edits.back();
         if (coalesce == Coalesce::Typing) {
@@ -62,9 +95,7 @@ void UndoHistory::Record(Replacement edit, const Selection& before, const Select
         step.after = after;
         return;
     }
-    steps_.resize(applied_);
-    steps_.push_back(Step{{std::move(edit)}, before, after, coalesce});
-    applied_ = steps_.size();
+    Push(Step{{std::move(edit)}, before, after, coalesce});
     lastCoalesce_ = coalesce;
 }
 
@@ -87,6 +118,12 @@ const UndoHistory::Step* UndoHistory::TakeRedo() {
 void UndoHistory::Clear() {
     steps_.clear();
     applied_ = 0;
+    saved_ = 0;
+    lastCoalesce_ = Coalesce::None;
+}
+
+void UndoHistory::MarkSaved() {
+    saved_ = static_cast<std::ptrdiff_t>(applied_);
     lastCoalesce_ = Coalesce::None;
 }
 

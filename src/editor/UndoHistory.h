@@ -3,6 +3,8 @@
 
 #include "editor/Position.h"
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,6 +46,8 @@ public:
 
     /// Records one edit. Outside a group it is a step of its own, or joins the previous step when
     /// both are of the same coalescing kind and the new edit continues where the last one ended.
+    /// Typing joins per word and line: a step ends after a line break, a word typed after a blank
+    /// starts a new one, and so does any edit after a pause of kPauseMs.
     void Record(Replacement edit, const Selection& before, const Selection& after,
                 Coalesce coalesce);
     /// Ends merging into the last step (the caret moved, another command ran).
@@ -56,7 +60,20 @@ public:
     const Step* TakeRedo();
     void Clear();
 
+    /// The text as it now stands is the saved one: undoing or redoing back to this point reports
+    /// the text unmodified again. Typing afterwards starts a new step.
+    void MarkSaved();
+    /// The saved text cannot be reached by undo or redo any more.
+    void ForgetSaved() { saved_ = -1; }
+    bool AtSaved() const { return saved_ == static_cast<std::ptrdiff_t>(applied_); }
+
+    /// Milliseconds of a monotonic clock; tests put in their own.
+    using Clock = std::function<std::int64_t()>;
+    void SetClock(Clock clock) { clock_ = std::move(clock); }
+    static constexpr std::int64_t kPauseMs = 1000;
+
 private:
+    void Push(Step step);
     bool Continues(const Replacement& edit, Coalesce coalesce) const;
 
     std::vector<Step> steps_;
@@ -64,6 +81,9 @@ private:
     int depth_ = 0;
     Step open_;
     Coalesce lastCoalesce_ = Coalesce::None;
+    std::int64_t lastTime_ = 0; ///< when the last edit was recorded
+    std::ptrdiff_t saved_ = 0;  ///< applied_ of the saved text; -1 when out of reach
+    Clock clock_;
 };
 
 } // namespace zn::editor

@@ -57,7 +57,25 @@ void FileTabBar::Sync(const std::vector<std::string>& documentCaptions,
 void FileTabBar::SetFullPath(bool fullPath) {
     tabs_.SetFullPath(fullPath);
     for (int i = 0; i < count(); ++i)
-        setTabText(i, TabText(tabs_.Captions()[static_cast<std::size_t>(i)]));
+        setTabText(i, LabelOf(static_cast<std::size_t>(i)));
+}
+
+QString FileTabBar::LabelOf(std::size_t index) const {
+    const QString label = TabText(tabs_.Captions()[index]);
+    return modified_.contains(QString::fromStdString(tabs_.TabSt()[index]))
+               ? label + QStringLiteral(" *")
+               : label;
+}
+
+void FileTabBar::SetModifiedNames(const QStringList& fullNames) {
+    if (fullNames == modified_)
+        return;
+    modified_ = fullNames;
+    for (int i = 0; i < count(); ++i) {
+        const QString label = LabelOf(static_cast<std::size_t>(i));
+        if (tabText(i) != label)
+            setTabText(i, label);
+    }
 }
 
 void FileTabBar::Rebuild() {
@@ -65,7 +83,7 @@ void FileTabBar::Rebuild() {
     while (count() > 0)
         removeTab(count() - 1);
     for (std::size_t i = 0; i < tabs_.TabSt().size(); ++i) {
-        const int index = addTab(TabText(tabs_.Captions()[i]));
+        const int index = addTab(LabelOf(i));
         setTabToolTip(index, QString::fromStdString(tabs_.TabSt()[i]));
     }
 }

@@ -22,6 +22,8 @@ public:
     /// Rewrites every caption as the full name or the file name.
     void SetFullPath(bool fullPath);
     const FileTabs& Tabs() const { return tabs_; }
+    /// Marks the tabs of these documents (full names) with "*" as modified.
+    void SetModifiedNames(const QStringList& fullNames);
     /// The full name of a tab (`TabSt`).
     QString FullName(int index) const;
 
@@ -38,8 +40,10 @@ protected:
 
 private:
     void Rebuild();
+    QString LabelOf(std::size_t index) const;
 
     FileTabs tabs_;
+    QStringList modified_;
 };
 
 } // namespace zn::app::ui

@@ -270,7 +270,21 @@ void FormState::AddSplitter(QSplitter* splitter) {
 }
 
 void FormState::AddShortcut(QAction* action) {
-    AddProperty(action, "shortcut", action->objectName() + QStringLiteral(".ShortCut"));
+    // Every key of the command: a second one (the keypad's Enter) must survive a restart too.
+    // One key is stored as before; more are joined by "; ".
+    const QPointer<QAction> target(action);
+    AddString(
+        action->objectName() + QStringLiteral(".ShortCut"),
+        [target] {
+            return target
+                       ? QKeySequence::listToString(target->shortcuts(), QKeySequence::PortableText)
+                       : QString();
+        },
+        [target](const QString& text) {
+            if (target)
+                target->setShortcuts(
+                    QKeySequence::listFromString(text, QKeySequence::PortableText));
+        });
 }
 
 void FormState::AddDialog(const QString& dialogName, DialogMemory& memory) {

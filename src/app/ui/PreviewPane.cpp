@@ -5,6 +5,7 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QWebEngineHistory>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 namespace zn::app::ui {
@@ -60,9 +61,29 @@ void PreviewPane::UpdateButtons() {
     stop_->setEnabled(loading_);
 }
 
+void PreviewPane::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (browser_) {
+        browser_->page()->setLifecycleState(QWebEnginePage::LifecycleState::Active);
+        browser_->show();
+    }
+}
+
+void PreviewPane::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (browser_) {
+        // Only an invisible page may be frozen; a frozen one neither renders nor runs scripts.
+        browser_->hide();
+        browser_->page()->setLifecycleState(QWebEnginePage::LifecycleState::Frozen);
+    }
+}
+
 void PreviewPane::Navigate(const QString& path) {
     if (!browser_) {
         CreateBrowser();
+    }
+    if (browser_->page()->lifecycleState() != QWebEnginePage::LifecycleState::Active) {
+        browser_->page()->setLifecycleState(QWebEnginePage::LifecycleState::Active);
     }
     browser_->load(QUrl::fromLocalFile(path));
 }

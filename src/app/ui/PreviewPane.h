@@ -24,6 +24,11 @@ public:
     QToolButton* RefreshButton() const { return refresh_; }
     QToolButton* StopButton() const { return stop_; }
 
+protected:
+    // A hidden browser is frozen so that the idle editor costs nothing.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void CreateBrowser();
     void UpdateButtons();

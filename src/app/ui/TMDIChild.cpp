@@ -121,7 +121,7 @@ TMDIChild::~TMDIChild() {
 
 void TMDIChild::SetCaption(const QString& caption) {
     caption_ = caption;
-    setWindowTitle(caption);
+    setWindowTitle(caption + QStringLiteral("[*]")); // "*" while modified
     emit captionChanged(caption);
 }
 
@@ -137,6 +137,7 @@ void TMDIChild::ApplyLook() {
     edit_->ValueColor = s.pval;
     ApplyColors();
     view_->setWordWrap(s.WRAPTAGS);
+    view_->setLineNumbers(s.LineNumbers);
     view_->setUpperCaseTags(s.UpperCaseTags);
 }
 
@@ -407,6 +408,7 @@ void TMDIChild::UpdateStatus() {
 void TMDIChild::UpdateModified() {
     const bool modified = edit_->Model().Modified();
     panels_[1]->setText(modified ? QStringLiteral("změna") : QString());
+    setWindowModified(modified);
     if (modified != modified_) {
         modified_ = modified;
         emit modifiedChanged(modified);

@@ -213,6 +213,9 @@ public:
     QAction* CloseAllItem;
     QAction* FileExitItem;
     QAction* Undo1;
+    QAction* Redo1 = nullptr;           ///< "Znovu"
+    QAction* GoToLineItem = nullptr;    ///< "Přejít na řádek..."
+    QAction* LineNumbersItem = nullptr; ///< "Čísla řádků" in "&Okno"
     QAction* CutItem;
     QAction* CopyItem;
     QAction* PasteItem;
@@ -276,6 +279,12 @@ private:
     void HelpAboutItemClick();
     void HtmlHelpClick();
     QPrinter& Printer();
+
+    // editing comforts (TMainFormComforts.cpp)
+    void BuildComfortCommands();
+    void Redo1Click();
+    void GoToLineClick();
+    void ToggleLineNumbers(bool on);
 
     // periodic update (TMainFormUpdate.cpp)
     CommandInputs GatherInputs() const;

@@ -109,7 +109,7 @@ void TMainForm::ActivateDocument(TMDIChild* document) {
 TMDIChild* TMainForm::AddDocument(TMDIChild* document) {
     QMdiSubWindow* sub = ClientArea->addSubWindow(document);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowTitle(document->Caption());
+    sub->setWindowTitle(document->windowTitle()); // with its "*" placeholder, followed from now on
     sub->showMaximized();
     ClientArea->setActiveSubWindow(sub);
     return document;
@@ -299,6 +299,8 @@ void TMainForm::OpenCommandLine() {
         return;
     }
     const std::string folder = QDir::currentPath().toStdString();
+    for (const std::string& name : FoldersAtStart(arguments_))
+        OpenFile(QString::fromStdString(AbsoluteFileName(name, folder))); // says it is a folder
     for (const std::string& name : FilesToOpenAtStart(arguments_))
         OpenFile(QString::fromStdString(AbsoluteFileName(name, folder)));
 }

@@ -63,6 +63,7 @@ void TMainForm::BuildMenus() {
     BuildEditMenu();
     BuildFunctionMenu();
     BuildWindowMenu();
+    BuildComfortCommands();
     BuildHelpMenu();
     REPM = new QMenu(this);
     REPM->setObjectName(QStringLiteral("REPM"));

@@ -73,11 +73,20 @@ void TMainForm::UpdateCommandStates() {
 
 void TMainForm::SyncTabs() {
     std::vector<std::string> captions;
-    for (const TMDIChild* document : Documents())
+    QStringList modified;
+    for (const TMDIChild* document : Documents()) {
         captions.push_back(document->Caption().toStdString());
+        if (document->Modified())
+            modified.push_back(document->Caption());
+    }
     const TMDIChild* active = ActiveDocument();
     TabC->Sync(captions, active ? active->Caption().toStdString() : std::string(),
                settings_.KartaPath);
+    TabC->SetModifiedNames(modified);
+    // A maximized document puts its caption with its "*" placeholder into the window's title.
+    const bool starred = active != nullptr && active->Modified();
+    if (windowTitle().contains(QStringLiteral("[*]")) && isWindowModified() != starred)
+        setWindowModified(starred); // only on a change: it repaints the frame
 }
 
 void TMainForm::TabClicked(const QString& fullName) {

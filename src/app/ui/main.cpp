@@ -5,6 +5,7 @@
 #include "app/StartOptions.h"
 #include "app/ui/AppIcon.h"
 #include "app/ui/AppSettings.h"
+#include "app/ui/CzechTranslations.h"
 #include "app/ui/Startup.h"
 #include "app/ui/TMainForm.h"
 #include "app/ui/TTMessager.h"
@@ -43,9 +44,10 @@ int main(int argc, char** argv) {
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
-    const QString title = QString::fromStdString(zn::app::ApplicationTitle());
+    zn::app::ui::InstallCzechTranslations(app);
     QApplication::setApplicationName(QStringLiteral("znackar"));
-    QApplication::setApplicationDisplayName(title);
+    // No application display name: the system would append it to every window's caption, and
+    // only the main window's caption carries the program's name.
     QApplication::setWindowIcon(zn::app::ui::ApplicationIcon());
     QGuiApplication::setDesktopFileName(zn::app::ui::DesktopId);
     if (QIcon::themeName().isEmpty() || QIcon::themeName() == QStringLiteral("hicolor"))

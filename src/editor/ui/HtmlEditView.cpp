@@ -3,6 +3,8 @@
 
 #include "base/Cp1250.h"
 #include "editor/Completion.h"
+#include "editor/ui/HtmlEditAccessible.h"
+#include "editor/ui/LineGutter.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -61,6 +63,8 @@ HtmlEditView::HtmlEditView(THTMLRichEdit& edit, QWidget* parent)
     keys_.OnEnterReleased = [this] { ContinueList(edit_, upperCaseTags_); };
     // Pasting anywhere (Shift+Insert here, the main window's Paste) reads the clipboard so.
     edit_.ClipboardText = [] { return ToDocument(QApplication::clipboard()->text()); };
+    gutter_ = new LineGutter(*this);
+    HtmlEditAccessible::InstallFactory();
     setEditorFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     shownSel_ = Model().Sel();
 }
@@ -74,6 +78,8 @@ HtmlEditView::~HtmlEditView() {
 void HtmlEditView::setEditorFont(const QFont& font) {
     fonts_ = std::make_unique<FontTable>(font);
     layout_.SetMetrics(fonts_->Advances(), fonts_->TabWidth());
+    gutterDigits_ = 0;
+    UpdateGutterWidth();
     UpdateWrapWidth();
     UpdateScrollBars();
     viewport()->update();
@@ -169,6 +175,7 @@ void HtmlEditView::paintEvent(QPaintEvent* event) {
     const Position first = topRow() + static_cast<Position>(event->rect().top() / lineHeight);
     const Position last = topRow() + static_cast<Position>(event->rect().bottom() / lineHeight);
     const double scrollX = horizontalScrollBar()->value() - kMargin;
+    PaintMarks(painter, first, std::min(last, rows - 1), scrollX);
     const RowPainter rowPainter(model, layout_, *fonts_, palette_);
     for (Position row = first; row <= last && row < rows; ++row) {
         rowPainter.PaintRow(painter, row, RowY(row), scrollX, viewport()->width(), model.SelStart(),
@@ -210,19 +217,24 @@ void HtmlEditView::UpdateRows(Position first, Position last) {
 
 void HtmlEditView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
+    PlaceGutter();
     if (wrap_) {
         UpdateWrapWidth();
     }
     UpdateScrollBars();
 }
 
-void HtmlEditView::scrollContentsBy(int, int) {
+void HtmlEditView::scrollContentsBy(int, int dy) {
     viewport()->update();
+    if (dy != 0) {
+        gutter_->update();
+    }
 }
 
 // --- model notifications ---
 
 void HtmlEditView::TextChanged(const TextChange& change) {
+    MarksTextChanged(change);
     if (change.reset) {
         UpdateScrollBars();
         viewport()->update();
@@ -255,6 +267,7 @@ void HtmlEditView::SelectionChanged() {
         UpdateRows(layout_.RowOfPosition(from), layout_.RowOfPosition(to));
     }
     shownSel_ = now;
+    MarksSelectionChanged();
     if (!edit_.Updating) {
         ensureCaretVisible();
         RestartBlink();
@@ -265,6 +278,9 @@ void HtmlEditView::SelectionChanged() {
 void HtmlEditView::RedrawResumed() {
     UpdateScrollBars();
     viewport()->update();
+    pairStale_ = true;
+    UpdateGutterWidth();
+    gutter_->update();
 }
 
 void HtmlEditView::ensureCaretVisible() {
@@ -300,6 +316,7 @@ void HtmlEditView::ensureCaretVisible() {
 
 void HtmlEditView::RestartBlink() {
     caretOn_ = true;
+    blinks_ = 0;
     const int flash = QApplication::cursorFlashTime();
     if (flash > 0) {
         blink_.start(flash / 2, this);
@@ -311,6 +328,13 @@ void HtmlEditView::RestartBlink() {
 
 void HtmlEditView::timerEvent(QTimerEvent* event) {
     if (event->timerId() == blink_.timerId()) {
+        // As desktop text fields do, the caret stops blinking (shown) after ten seconds without
+        // input: an idle editor repaints nothing.
+        constexpr int kRestAfterMs = 10000;
+        const int flash = std::max(QApplication::cursorFlashTime(), 2);
+        if (++blinks_ * (flash / 2) >= kRestAfterMs && !caretOn_) {
+            blink_.stop();
+        }
         caretOn_ = !caretOn_;
         viewport()->update(caretRect().adjusted(-1, 0, 1, 0));
     } else if (event->timerId() == autoScroll_.timerId()) {

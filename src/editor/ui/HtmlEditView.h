@@ -3,6 +3,7 @@
 
 #include "editor/DocumentKeys.h"
 #include "editor/THTMLRichEdit.h"
+#include "editor/TagPair.h"
 #include "editor/TextLayout.h"
 #include "editor/ui/FontTable.h"
 #include "editor/ui/RowPainter.h"
@@ -16,11 +17,14 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QMenu;
 class QMimeData;
 
 namespace zn::editor::ui {
+
+class LineGutter;
 
 /// A scroll area that paints the text model directly (no second copy of the text): only the
 /// visible rows, in the colours the model holds. Both scroll bars are always shown and the
@@ -67,6 +71,14 @@ public:
     QRect caretRect() const;
     /// The caret position under a point of the viewport.
     Position positionAt(const QPoint& point) const;
+    /// Line numbers in a gutter left of the text.
+    void setLineNumbers(bool on);
+    bool lineNumbers() const { return lineNumbers_; }
+    /// The tag under the caret and its partner as the last paint showed them.
+    std::optional<TagPairRanges> shownTagPair() const { return pair_; }
+    /// The row y of the viewport (the gutter paints beside it).
+    double rowY(Position row) const { return RowY(row); }
+
     /// The region of the viewport the last paint covered (tests look at it).
     QRegion lastPaintedRegion() const { return lastPainted_; }
     Position topRow() const { return verticalScrollBar()->value(); }
@@ -117,6 +129,15 @@ private:
     Position RowAtY(int y) const;
     void StartDrag();
     QMimeData* SelectionMime() const;
+    // line numbers, the caret's line and the tag pair (HtmlEditViewMarks.cpp)
+    void PaintMarks(QPainter& painter, Position first, Position last, double scrollX);
+    void PaintRangeBackground(QPainter& painter, Position from, Position to, Position first,
+                              Position last, double scrollX, const QColor& color);
+    void UpdatePositionRows(Position from, Position to);
+    void MarksTextChanged(const TextChange& change);
+    void MarksSelectionChanged();
+    void UpdateGutterWidth();
+    void PlaceGutter();
 
     THTMLRichEdit& edit_;
     TextLayout layout_;
@@ -130,6 +151,7 @@ private:
     Selection shownSel_; ///< the selection as last painted
     bool caretOn_ = true;
     QBasicTimer blink_;
+    int blinks_ = 0; ///< since the last key or caret move; blinking rests after a while
     QBasicTimer autoScroll_;
     QPoint lastMouse_;
     QString preedit_;
@@ -145,6 +167,13 @@ private:
     double stickyX_ = 0;      ///< x kept by vertical moves
     Position stickyFor_ = -1; ///< the caret position stickyX_ belongs to
     bool droppedHere_ = false;
+
+    LineGutter* gutter_ = nullptr;
+    bool lineNumbers_ = true;
+    int gutterDigits_ = 0;
+    Position markedLine_ = 0;           ///< the caret's line as highlighted
+    std::optional<TagPairRanges> pair_; ///< found by the last paint
+    bool pairStale_ = true;             ///< the text or caret moved since
 };
 
 } // namespace zn::editor::ui

@@ -116,8 +116,11 @@ TextTarget FindTextTarget(CommandContext& context) {
     return {};
 }
 
-void InsertIntoFocusedField(CommandContext& context, const QString& text) {
-    FindTextTarget(context).ReplaceSelection(text);
+void InsertIntoFocusedField(CommandContext& context, const QString& text, bool multiLineBoxes) {
+    const TextTarget target = FindTextTarget(context);
+    if (multiLineBoxes || target.WhatKind() != TextTarget::Kind::TextEdit) {
+        target.ReplaceSelection(text);
+    }
 }
 
 std::optional<FocusedSelection> SelectedTextOfFocusedField(CommandContext& context) {

@@ -39,7 +39,10 @@ private:
 /// the focus.
 TextTarget FindTextTarget(CommandContext& context);
 
-void InsertIntoFocusedField(CommandContext& context, const QString& text);
+/// Writes text into the target; with `multiLineBoxes` false (the date and the time) a focused
+/// multi-line text box is no target and nothing is written.
+void InsertIntoFocusedField(CommandContext& context, const QString& text,
+                            bool multiLineBoxes = true);
 
 struct FocusedSelection {
     QString text;

@@ -137,10 +137,10 @@ TagActions::TagActions(CommandContext& context, QObject* parent)
         });
     };
     auto insertTime = [](TagActions&, CommandContext& ctx) {
-        InsertIntoFocusedField(ctx, TimeText(QTime::currentTime(), QLocale::system()));
+        InsertIntoFocusedField(ctx, TimeText(QTime::currentTime(), QLocale::system()), false);
     };
     auto insertDate = [](TagActions&, CommandContext& ctx) {
-        InsertIntoFocusedField(ctx, DateText(QDate::currentDate(), QLocale::system()));
+        InsertIntoFocusedField(ctx, DateText(QDate::currentDate(), QLocale::system()), false);
     };
     auto removeTag = [](editor::THTMLRichEdit& edit, bool) { editor::RemoveTagAtCaret(edit); };
     const Item own[] = {
@@ -461,18 +461,26 @@ void TagActions::UpdateStates() {
     editor::THTMLRichEdit* edit = context_.ActiveEdit();
     const bool document = edit != nullptr;
     const bool inTag = document && edit->InTag;
-    for (auto& [name, action] : actions_) {
-        action->setEnabled(document);
-    }
-    for (const char* name :
-         {"Removetag1", "Selectbetweentagpair1", "Selectbetweentagpair2", "RemoveSB"}) {
-        Action(QString::fromUtf8(name))->setEnabled(inTag);
-    }
     const bool target = FindTextTarget(context_).Exists();
-    for (const char* name : {"InsTime", "InsDate", "TimeSB", "DateSB"}) {
-        Action(QString::fromUtf8(name))->setEnabled(target);
+    // Each action gets its final state once: switching one off and on again within a tick
+    // would repaint its buttons five times a second while the editor is idle.
+    static const QStringList tagOnly = {
+        QStringLiteral("Removetag1"), QStringLiteral("Selectbetweentagpair1"),
+        QStringLiteral("Selectbetweentagpair2"), QStringLiteral("RemoveSB")};
+    static const QStringList textTarget = {QStringLiteral("InsTime"), QStringLiteral("InsDate"),
+                                           QStringLiteral("TimeSB"), QStringLiteral("DateSB")};
+    for (auto& [name, action] : actions_) {
+        const bool enabled = tagOnly.contains(name)      ? inTag
+                             : textTarget.contains(name) ? target
+                                                         : document;
+        if (action->isEnabled() != enabled) {
+            action->setEnabled(enabled);
+        }
     }
-    Menu("InsertTagMenu")->menuAction()->setEnabled(document && !inTag);
+    QAction* insertMenu = Menu("InsertTagMenu")->menuAction();
+    if (insertMenu->isEnabled() != (document && !inTag)) {
+        insertMenu->setEnabled(document && !inTag);
+    }
 }
 
 } // namespace zn::tags::ui

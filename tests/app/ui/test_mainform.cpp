@@ -586,7 +586,7 @@ private slots:
         QStringList listed;
         QAction* firstItem = nullptr;
         for (QAction* item : menu->actions()) {
-            if (item->isCheckable()) {
+            if (item->isCheckable() && item != form.LineNumbersItem) {
                 listed << item->text();
                 if (!firstItem)
                     firstItem = item;

@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -137,6 +139,19 @@ private slots:
         w.Load("x|");
         w.Trigger("InsTime");
         QCOMPARE(w.Shown(), std::string("x|"));
+    }
+
+    void dateAndTimeSkipMultiLineBoxes() {
+        test::TagTestWindow w;
+        auto* box = new QPlainTextEdit(w.titleEdit->parentWidget());
+        w.titleEdit->parentWidget()->layout()->addWidget(box);
+        Activate(w, box);
+        box->setPlainText(QStringLiteral("první\ndruhý"));
+        w.Load("doc|");
+        w.Trigger("InsDate");
+        w.Trigger("InsTime");
+        QCOMPARE(box->toPlainText(), QStringLiteral("první\ndruhý"));
+        QCOMPARE(w.Shown(), std::string("doc|"));
     }
 
     void dateAndTimeInTheLocaleFormats() {

@@ -1,0 +1,155 @@
+// Editing comforts of the main window: "Znovu", "Přejít na řádek...", the "*" of a modified
+// document, the remembered line-number switch and a folder named on the command line.
+#include "app/SettingsKeys.h"
+#include "app/SettingsStore.h"
+#include "app/ui/FileTabBar.h"
+#include "app/ui/TMDIChild.h"
+#include "app/ui/TMainForm.h"
+#include "base/Prompter.h"
+#include "editor/ui/HtmlEditView.h"
+
+#include <QFile>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace zn::app;
+using namespace zn::app::ui;
+using namespace zn::base;
+
+class TestMainComforts : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString storePath_;
+    ScriptedPrompter prompter_;
+    std::unique_ptr<SettingsStore> store_;
+    std::unique_ptr<TMainForm> form_;
+
+    QString Put(const QString& name, const QByteArray& bytes) {
+        const QString path = dir_.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return path;
+    }
+
+    TMainForm& Start(const std::vector<std::string>& arguments) {
+        {
+            SettingsStore seed(storePath_.toStdString());
+            seed.WriteInteger(KVHTMLKey, "SaveInfo", 1);
+            seed.WriteString(KVHTMLKey, "Version", VersionText);
+        }
+        store_ = std::make_unique<SettingsStore>(storePath_.toStdString());
+        form_ = std::make_unique<TMainForm>(*store_);
+        form_->SetPrompter(&prompter_);
+        form_->SetCommandLine(arguments);
+        form_->show();
+        [&] { QTRY_VERIFY(form_->FirstShowDone()); }();
+        return *form_;
+    }
+
+    void Stop() {
+        if (form_) {
+            for (TMDIChild* document : form_->Documents()) {
+                document->EditedText().Model().SetModified(false);
+                document->UpdateModified();
+            }
+        }
+        form_.reset();
+        store_.reset();
+    }
+
+private slots:
+    void init() {
+        QVERIFY(dir_.isValid());
+        storePath_ = dir_.filePath(QStringLiteral("settings.sqlite"));
+        prompter_ = ScriptedPrompter();
+    }
+    void cleanup() {
+        Stop();
+        for (const char* suffix : {"", "-wal", "-shm"})
+            QFile::remove(storePath_ + QString::fromLatin1(suffix));
+    }
+
+    void redoStandsBesideUndo() {
+        const QString page = Put(QStringLiteral("a.html"), "abc");
+        TMainForm& form = Start({page.toStdString()});
+        const QList<QAction*> items = form.Menu(MainMenuId::Upravy)->actions();
+        const int undo = static_cast<int>(items.indexOf(form.Undo1));
+        QVERIFY(undo >= 0 && undo + 1 < items.size());
+        QCOMPARE(items[undo + 1], form.Redo1);
+        QCOMPARE(form.Redo1->text(), QStringLiteral("Znovu"));
+        QCOMPARE(form.Redo1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+        zn::editor::TextModel& model = form.ActiveDocument()->EditedText().Model();
+        model.SetCaret(3);
+        model.Type("d");
+        form.PeriodicUpdate(); // "Zpět" is enabled by the timer
+        form.Undo1->trigger();
+        QCOMPARE(model.Text(), std::string("abc"));
+        form.Redo1->trigger();
+        QCOMPARE(model.Text(), std::string("abcd"));
+        form.Redo1->trigger(); // nothing more to redo: nothing happens
+        QCOMPARE(model.Text(), std::string("abcd"));
+    }
+
+    void goToLineMovesTheCaretOrSaysWhy() {
+        const QString page = Put(QStringLiteral("b.html"), "one\r\ntwo\r\nthree");
+        TMainForm& form = Start({page.toStdString()});
+        QCOMPARE(form.GoToLineItem->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
+        zn::editor::TextModel& model = form.ActiveDocument()->EditedText().Model();
+        prompter_.inputs = {std::string("3"), std::string("4"), std::string("x")};
+        form.GoToLineItem->trigger();
+        QCOMPARE(model.Sel().caret, zn::editor::Position(10));
+        prompter_.shown.clear();
+        form.GoToLineItem->trigger();
+        form.GoToLineItem->trigger();
+        QCOMPARE(model.Sel().caret, zn::editor::Position(10));
+        QCOMPARE(prompter_.shown.size(), std::size_t(4)); // two questions, two messages
+        QVERIFY(QString::fromStdString(prompter_.shown[1]).contains(QStringLiteral("3 řádků")));
+    }
+
+    void modifiedDocumentShowsAStar() {
+        const QString page = Put(QStringLiteral("c.html"), "abc");
+        TMainForm& form = Start({page.toStdString()});
+        TMDIChild* document = form.ActiveDocument();
+        auto* sub = qobject_cast<QMdiSubWindow*>(document->parentWidget());
+        QVERIFY(sub);
+        document->EditedText().Model().Type("x");
+        form.PeriodicUpdate();
+        QVERIFY(form.TabC->tabText(0).endsWith(QStringLiteral(" *")));
+        QVERIFY(sub->isWindowModified());
+        // Undo back to the saved text takes the star and the question away again.
+        document->EditorView().undo();
+        form.PeriodicUpdate();
+        QVERIFY(!document->Modified());
+        QVERIFY(!form.TabC->tabText(0).endsWith(QStringLiteral("*")));
+        QVERIFY(!sub->isWindowModified());
+    }
+
+    void lineNumbersSwitchIsRemembered() {
+        const QString page = Put(QStringLiteral("d.html"), "abc");
+        TMainForm& form = Start({page.toStdString()});
+        QVERIFY(form.LineNumbersItem->isChecked());
+        QVERIFY(form.ActiveDocument()->EditorView().lineNumbers());
+        form.LineNumbersItem->trigger();
+        QVERIFY(!form.ActiveDocument()->EditorView().lineNumbers());
+        Stop();
+        TMainForm& again = Start({page.toStdString()});
+        QVERIFY(!again.LineNumbersItem->isChecked());
+        QVERIFY(!again.ActiveDocument()->EditorView().lineNumbers());
+    }
+
+    void folderOnTheCommandLineIsReported() {
+        TMainForm& form = Start({dir_.path().toStdString()});
+        QVERIFY(form.Documents().isEmpty());
+        QCOMPARE(prompter_.shown.size(), std::size_t(1));
+        const QString message = QString::fromStdString(prompter_.shown[0]);
+        QVERIFY(message.contains(QStringLiteral("Nelze otevřít soubor")));
+        QVERIFY(message.contains(QStringLiteral("Je to složka")));
+    }
+};
+
+QTEST_MAIN(TestMainComforts)
+#include "test_maincomforts.moc"
