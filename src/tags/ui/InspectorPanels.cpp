@@ -236,6 +236,11 @@ QWidget* TInspectorPanels::BuildPanel(const TPanelRow& row, QWidget* parent) {
             break;
         }
         widget->setObjectName(name);
+        // Screen readers name the control after its caption (without the accelerator mark).
+        if (c.Caption[0] != '\0') {
+            QString caption = Caption(c.Caption);
+            widget->setAccessibleName(caption.remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+        }
         controls_[c.Control] = widget;
     }
     outer->addStretch(1);

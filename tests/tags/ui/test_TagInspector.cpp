@@ -4,6 +4,7 @@
 
 #include "editor/THTMLRichEdit.h"
 
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -111,6 +112,10 @@ private slots:
         Load("<p><img alt=old border=1 src=a.gif></p>", "<img");
         auto* alt = Control<QLineEdit>("IMGAlt");
         QCOMPARE(alt->text(), QStringLiteral("old"));
+        // Screen readers hear the caption of the field.
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(alt);
+        QVERIFY(accessible != nullptr);
+        QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("ALT"));
         alt->setFocus();
         QTRY_VERIFY(alt->hasFocus());
         alt->setText(QStringLiteral("typed"));
