@@ -30,7 +30,9 @@ std::string Env(const char* name) {
 /// Reads a decimal number ended by '\n' at `at`; advances past the line end.
 std::optional<std::size_t> ReadNumber(std::string_view bytes, std::size_t& at) {
     const std::size_t end = bytes.find('\n', at);
-    if (end == std::string_view::npos || end == at || end - at > 19) {
+    // One spelling per number: no leading zeros.
+    if (end == std::string_view::npos || end == at || end - at > 19 ||
+        (end - at > 1 && bytes[at] == '0')) {
         return std::nullopt;
     }
     std::size_t value = 0;
