@@ -26,7 +26,7 @@ std::string Folder() {
 /// The work on the user-interface thread: copying the text out of the model.
 void BM_JournalCopy10MB(benchmark::State& state) {
     zn::editor::THTMLRichEdit edit;
-    edit.Model().Load(GeneratePage(kTenMegabytes));
+    edit.Model().Load(zn::bench::GeneratePage(kTenMegabytes));
     for (auto _ : state)
         benchmark::DoNotOptimize(edit.Model().Text());
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kTenMegabytes));
@@ -38,7 +38,7 @@ void BM_JournalWrite10MB(benchmark::State& state) {
     const std::string folder = Folder();
     {
         zn::app::RecoveryJournal journal(folder);
-        const std::string text = GeneratePage(kTenMegabytes);
+        const std::string text = zn::bench::GeneratePage(kTenMegabytes);
         for (auto _ : state) {
             journal.Write(1, {"/tmp/page.html", false, text});
             journal.Flush();
@@ -55,7 +55,7 @@ void BM_TypingWhileJournalling(benchmark::State& state) {
     {
         zn::app::RecoveryJournal journal(folder);
         zn::editor::THTMLRichEdit edit;
-        edit.Model().Load(GeneratePage(kTenMegabytes));
+        edit.Model().Load(zn::bench::GeneratePage(kTenMegabytes));
         edit.Model().SetSelection(kTenMegabytes / 2, kTenMegabytes / 2);
         std::atomic<bool> stop{false};
         const std::string text = edit.Model().Text();

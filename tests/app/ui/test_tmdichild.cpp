@@ -121,7 +121,8 @@ private slots:
         QTest::addColumn<QByteArray>("out");
         const QByteArray odd("<p>\0\x81\xFF\xE8</p>", 11);
         QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << false << QByteArray("a\r\nb\r\n");
-        QTest::newRow("lf") << QByteArray("a\nb") << false << QByteArray("a\r\nb");
+        // A file whose line ends are all LF is written back with LF.
+        QTest::newRow("lf") << QByteArray("a\nb") << false << QByteArray("a\nb\n");
         QTest::newRow("mixed") << QByteArray("a\nb\rc\r\nd") << false
                                << QByteArray("a\r\nb\r\nc\r\nd");
         QTest::newRow("unix") << QByteArray("a\r\nb\nc") << true << QByteArray("a\nb\nc\n");
