@@ -223,6 +223,9 @@ void TMDIChild::Recover(const QString& caption, const std::string& text) {
     edit_->ColorAll();
     ApplyLook();
     SetCaption(caption);
+    // The file as it is now counts as read: later changes by other programs are asked about.
+    stamp_ = Untitled(caption) ? DiskStamp{} : StampOf(Path(caption));
+    ignoredStamp_ = stamp_;
     panels_[2]->setText(QStringLiteral("insert"));
     edit_->Model().SetModified(true);
     UpdateModified();
