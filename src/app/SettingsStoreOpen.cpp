@@ -6,9 +6,12 @@
 #include "app/SettingsFile.h"
 #include "app/SettingsStatements.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 #include <utility>
 
 namespace zn::app {
@@ -47,11 +50,20 @@ void SettingsStore::Open() {
     }
     std::error_code ec;
     const auto folder = std::filesystem::path(path_).parent_path();
-    if (!folder.empty())
+    // The store holds recent files and the link database: a folder made here is the user's
+    // only, and so is the file (SQLite gives its -wal and -shm files the store's permissions).
+    if (!folder.empty() && !std::filesystem::exists(folder, ec)) {
         std::filesystem::create_directories(folder, ec);
+        if (!ec)
+            ::chmod(folder.c_str(), 0700);
+    }
     if (ec) {
         OpenInMemory(base::ErrorText(ec));
         return;
+    }
+    if (const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600); fd >= 0) {
+        ::fchmod(fd, 0600);
+        ::close(fd);
     }
     const SqliteResult result = TryOpen(path_);
     if (result.Ok())

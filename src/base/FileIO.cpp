@@ -102,7 +102,11 @@ FileResult ReadDocumentFile(const std::string& path, std::string& bytes) {
     return {};
 }
 
-FileResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
+FileResult WriteFileAtomically(const std::string& path, std::string_view bytes,
+                               int* tempFileError) {
+    if (tempFileError) {
+        *tempFileError = 0;
+    }
     const std::string what = "Nelze zapsat soubor ";
     std::error_code error;
     fs::path target(path);
@@ -127,7 +131,11 @@ FileResult WriteFileAtomically(const std::string& path, std::string_view bytes) 
     std::string temp = (folder / ("." + target.filename().string() + ".znackar-XXXXXX")).string();
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
-        return Failure(what, path, Reason(errno));
+        const int error = errno;
+        if (tempFileError) {
+            *tempFileError = error;
+        }
+        return Failure(what, path, Reason(error));
     }
     mode_t mode = 0;
     if (exists) {

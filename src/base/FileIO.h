@@ -23,8 +23,10 @@ FileResult ReadDocumentFile(const std::string& path, std::string& bytes);
 /// Writes bytes to a file so that a failure at any point leaves the old file whole: a temporary
 /// file in the same folder is written, flushed to disk and renamed over the target. The target
 /// keeps its permissions; a symbolic link is written through to the file it points at. On
-/// failure the message is "Nelze zapsat soubor " + name with the reason.
-FileResult WriteFileAtomically(const std::string& path, std::string_view bytes);
+/// failure the message is "Nelze zapsat soubor " + name with the reason. When the temporary file
+/// cannot be created, `tempFileError` (if given) receives the reason's errno; otherwise 0.
+FileResult WriteFileAtomically(const std::string& path, std::string_view bytes,
+                               int* tempFileError = nullptr);
 
 /// Read-only here means the owner may not write the file.
 bool IsReadOnly(const std::string& path);

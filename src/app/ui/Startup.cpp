@@ -5,6 +5,7 @@
 #include "app/DocumentNames.h"
 #include "app/HandOff.h"
 #include "app/InstanceLock.h"
+#include "app/InstanceSocket.h"
 #include "app/SettingsStore.h"
 #include "app/ui/TTMessager.h"
 
@@ -86,7 +87,7 @@ StartDecision DecideStart(const std::function<SettingsStore&()>& openStore,
     // Without the lock (a folder that cannot hold it, a start that hangs) the start goes on:
     // at worst two editors run, which is better than none.
     lock.Acquire(kLockWaitMs);
-    const QString name = QString::fromStdString(MessagerName(settingsFolder));
+    const QString name = QString::fromStdString(MessagerSocketPath(settingsFolder));
     const std::vector<std::string> names = AbsoluteNames(FilesToHandOff(arguments));
     HandOffStore store(openStore);
     const QDeadlineTimer retry(kListenRetryMs);

@@ -1,7 +1,9 @@
 // The document window: loading, saving with its questions, the preview, and closing.
 #include "app/ui/TMDIChild.h"
 
+#include "app/DiskStamp.h"
 #include "app/DocumentFile.h"
+#include "app/RecoveryJournal.h"
 #include "app/Settings.h"
 #include "app/ui/DocumentHost.h"
 #include "app/ui/FormState.h"
@@ -11,6 +13,7 @@
 #include "base/FileIO.h"
 #include "base/HtmlColor.h"
 #include "base/Prompter.h"
+#include "base/SafeSave.h"
 #include "editor/DocumentKeys.h"
 #include "editor/ui/HtmlEditView.h"
 #include "structure/DocumentStructure.h"
@@ -23,6 +26,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace zn::app::ui {
@@ -179,6 +183,15 @@ bool TMDIChild::ReadInto(const QString& fileName) {
         BusyCursor busy;
         read = base::ReadDocumentFile(Path(fileName), bytes);
         if (read.ok) {
+            stamp_ = StampOf(Path(fileName));
+            ignoredStamp_ = stamp_;
+            unixLineEnds_ = HasOnlyLfLineEnds(bytes);
+            if (LooksBinary(bytes)) {
+                status_->showMessage(
+                    QStringLiteral("Soubor %1 obsahuje nulové bajty – zřejmě to není text.")
+                        .arg(QFileInfo(fileName).fileName()),
+                    15000);
+            }
             edit_->Model().Load(bytes);
             bytes.clear();
             bytes.shrink_to_fit();
@@ -204,6 +217,20 @@ bool TMDIChild::Open(const QString& fileName) {
     SetCaption(fileName);
     host_.BringToFront();
     return true;
+}
+
+void TMDIChild::Recover(const QString& caption, const std::string& text) {
+    edit_->Model().Load(text);
+    ReadDocumentColors();
+    edit_->ColorAll();
+    ApplyLook();
+    SetCaption(caption);
+    // The file as it is now counts as read: later changes by other programs are asked about.
+    stamp_ = Untitled(caption) ? DiskStamp{} : StampOf(Path(caption));
+    ignoredStamp_ = stamp_;
+    panels_[2]->setText(QStringLiteral("insert"));
+    edit_->Model().SetModified(true);
+    UpdateModified();
 }
 
 bool TMDIChild::Reload(const QString& fileName) {
@@ -260,12 +287,19 @@ bool TMDIChild::ConfirmReadOnly(const QString& fileName, bool& wasReadOnly) {
 
 bool TMDIChild::WriteTo(const QString& fileName) {
     const std::string text = edit_->Model().Text();
-    const base::FileResult written = base::WriteFileAtomically(
-        Path(fileName), host_.HostSettings().UnixFormat ? ToUnixLineEnds(text) : text);
+    // A hard-linked file or one in a folder that refuses new files is written in place, with
+    // a rescue copy in the recovery folder first.
+    const base::FileResult written = base::WriteDocumentFile(
+        Path(fileName),
+        (host_.HostSettings().UnixFormat || unixLineEnds_) ? ToUnixLineEnds(text) : text,
+        RescueFolder());
     if (!written.ok) {
         host_.HostPrompter().Tell(written.message, base::Severity::Error);
+        return false;
     }
-    return written.ok;
+    stamp_ = StampOf(Path(fileName));
+    ignoredStamp_ = stamp_;
+    return true;
 }
 
 bool TMDIChild::WriteGuarded(const QString& fileName) {
@@ -284,7 +318,7 @@ bool TMDIChild::Save(bool saveAs) {
     if (saveAs || Untitled(caption_)) {
         return SaveAs();
     }
-    if (!WriteGuarded(caption_)) {
+    if (!ConfirmOverwriteChanged() || !WriteGuarded(caption_)) {
         return false;
     }
     host_.AddToRecent(caption_);
@@ -328,6 +362,47 @@ bool TMDIChild::SaveAs() {
         edit_->Model().SetModified(false);
         UpdateModified();
         return true;
+    }
+}
+
+// --- the file on disk ---
+
+bool TMDIChild::ConfirmOverwriteChanged() {
+    const DiskStamp now = StampOf(Path(caption_));
+    if (!stamp_.Exists || !now.Exists || now == stamp_) {
+        return true;
+    }
+    return host_.HostPrompter().Ask("Soubor " + Path(caption_) +
+                                        " byl od načtení změněn jiným programem.\n"
+                                        "Přesto ho přepsat?",
+                                    base::Buttons::YesNo,
+                                    base::Severity::Warning) == base::Answer::Yes;
+}
+
+void TMDIChild::CheckDiskChange() {
+    if (!stamp_.Exists || Untitled(caption_)) {
+        return;
+    }
+    const DiskStamp now = StampOf(Path(caption_));
+    if (now == stamp_ || now == ignoredStamp_) {
+        return;
+    }
+    ignoredStamp_ = now; // one question per change
+    base::Prompter& prompt = host_.HostPrompter();
+    if (!now.Exists) {
+        prompt.Tell("Soubor " + Path(caption_) +
+                        " byl smazán nebo přesunut jiným programem.\n"
+                        "Text zůstává v editoru; uložením se soubor zapíše znovu.",
+                    base::Severity::Warning);
+        edit_->Model().SetModified(true);
+        UpdateModified();
+        return;
+    }
+    const std::string question =
+        "Soubor " + Path(caption_) + " byl změněn jiným programem.\n" +
+        (modified_ ? "Načíst ho znovu a zahodit neuložené změny?" : "Načíst ho znovu?");
+    if (prompt.Ask(question, base::Buttons::YesNo, base::Severity::Warning) == base::Answer::Yes) {
+        Reload(caption_);
     }
 }
 
@@ -422,6 +497,7 @@ void TMDIChild::OnTagChange() {
 
 void TMDIChild::Activated() {
     OnTagChange();
+    QTimer::singleShot(0, this, &TMDIChild::CheckDiskChange);
 }
 
 void TMDIChild::InsertText(const std::string& text) {

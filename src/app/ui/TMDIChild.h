@@ -1,6 +1,7 @@
 // The document window: one open file in the text control, its preview, loading and saving.
 #pragma once
 
+#include "app/DiskStamp.h"
 #include "base/Color.h"
 #include "editor/THTMLRichEdit.h"
 
@@ -43,6 +44,8 @@ public:
     /// Reads a file. On failure shows a Czech message naming it, tells the host, and returns
     /// false; the caller then closes the window.
     bool Open(const QString& fileName);
+    /// Shows a recovered text under its old caption, as modified (nothing is read or written).
+    void Recover(const QString& caption, const std::string& text);
     /// Reads the file again (the window already shows it).
     bool Reload(const QString& fileName);
     /// Writes the document; `saveAs` always asks for a name. True when it was written.
@@ -62,6 +65,9 @@ public:
     /// The close question; false when the user chose Cancel. Preview files are deleted first
     /// in any case.
     bool QueryClose();
+    /// Asks whether to read the file again when another program changed it since it was read
+    /// or saved (or tells that it was deleted); asks once per change.
+    void CheckDiskChange();
     /// The window became the active document: reports its current tag once.
     void Activated();
 
@@ -96,6 +102,9 @@ private:
     /// Background and text: the document's own with UseColors, else the configured ones.
     void ApplyColors();
     bool WriteTo(const QString& fileName);
+    /// Before a save over a file that changed on disk since it was read: false unless the user
+    /// agrees to overwrite it.
+    bool ConfirmOverwriteChanged();
     bool SaveAs();
     bool ConfirmReadOnly(const QString& fileName, bool& wasReadOnly);
     /// Writes over a file after the read-only question; the permission is put back afterwards.
@@ -120,6 +129,9 @@ private:
     int saveFilterIndex_ = 2; ///< "HTML files"
     QString saveInitialDir_;
     std::unique_ptr<FormState> formState_; ///< the save dialog's folder and filter
+    DiskStamp stamp_;                      ///< the file as last read or written
+    DiskStamp ignoredStamp_;               ///< a change the user was already asked about
+    bool unixLineEnds_ = false; ///< the file was read with LF line ends only: saved with LF
 };
 
 } // namespace zn::app::ui

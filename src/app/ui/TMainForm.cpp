@@ -2,6 +2,10 @@
 #include "app/ui/TMainForm.h"
 
 #include "app/DocumentNames.h"
+#include "app/RecoveryJournal.h"
+#include "app/ui/CommandsAtInvocation.h"
+#include "app/ui/DiskChangeWatch.h"
+#include "app/ui/DocumentJournal.h"
 #include "app/ui/EncodingCommands.h"
 #include "app/ui/FileTabBar.h"
 #include "app/ui/FormStores.h"
@@ -86,6 +90,12 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent)
     Timer1->setInterval(200);
     connect(Timer1, &QTimer::timeout, this, &TMainForm::PeriodicUpdate);
     Timer1->start();
+    // Commands decide at the key press or click, not at the last tick of the timer.
+    new CommandsAtInvocation(*this, [this] { UpdateCommandStates(); });
+    // Unsaved text survives a crash; found journals are offered after the first showing.
+    new DocumentJournal(*this, RecoveryFolder());
+    // Files changed by other programs are asked about when the window comes back.
+    new DiskChangeWatch(*this);
 
     RestoreFormState();
     UpdateCommandStates();

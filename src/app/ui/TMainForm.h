@@ -108,6 +108,8 @@ public:
     /// Reloads the document whose caption is `fileName` (asking first when it is modified) or
     /// opens the file in a new document window. Returns the document, or null.
     TMDIChild* OpenFile(const QString& fileName);
+    /// A recovered text in a new document window under its old caption, marked modified.
+    TMDIChild* AddRecoveredDocument(const QString& caption, const std::string& text);
     void SaveActive(bool saveAs);
     void SaveAll();
     void CloseActive();

@@ -192,6 +192,14 @@ TMDIChild* TMainForm::OpenFile(const QString& fileName) {
     return document;
 }
 
+TMDIChild* TMainForm::AddRecoveredDocument(const QString& caption, const std::string& text) {
+    auto* document = AddDocument(new TMDIChild(*this));
+    document->Recover(caption, text);
+    ActivateDocument(document);
+    SyncTabs();
+    return document;
+}
+
 void TMainForm::AddToRecent(const QString& fileName) {
     if (app::AddToRecent(settings_.Filesy, fileName.toStdString()))
         Recent->Show(settings_.Filesy);

@@ -1,6 +1,8 @@
 // Listening for hand-offs and sending one.
 #include "app/ui/TTMessager.h"
 
+#include "app/InstanceSocket.h"
+
 #include <QDeadlineTimer>
 #include <QLocalSocket>
 
@@ -9,18 +11,36 @@ namespace zn::app::ui {
 TTMessager::TTMessager(const QString& serverName, QObject* parent)
     : QObject(parent), name_(serverName) {
     setObjectName(QStringLiteral("Messager"));
-    // The abstract namespace: no socket file, and listen() fails while a live editor holds the
-    // name (the user-access option would instead replace a live editor's socket file).
-    server_.setSocketOptions(QLocalServer::AbstractNamespaceOption);
+    // A socket file in a folder only this user can enter. No socket options: with them Qt
+    // binds elsewhere and renames over the name, which would replace a live editor's file.
     connect(&server_, &QLocalServer::newConnection, this, &TTMessager::Accept);
 }
 
 bool TTMessager::Listen() {
+    if (name_.isEmpty())
+        return false;
+    if (server_.listen(name_))
+        return true;
+    if (server_.serverError() != QAbstractSocket::AddressInUseError)
+        return false;
+    // A file nobody answers under is what a killed editor left behind (the caller holds the
+    // instance lock, so no other start is replacing it meanwhile).
+    QLocalSocket probe;
+    probe.setServerName(name_);
+    probe.connectToServer();
+    if (probe.waitForConnected(500))
+        return false;
+    QLocalServer::removeServer(name_);
     return server_.listen(name_);
 }
 
 void TTMessager::Accept() {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
+        if (!PeerIsSameUser(static_cast<int>(socket->socketDescriptor()))) {
+            socket->abort(); // another user's process has no business here
+            socket->deleteLater();
+            continue;
+        }
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             while (socket->canReadLine()) {
@@ -39,12 +59,16 @@ void TTMessager::Accept() {
 HandOffResult HandOffToRunningInstance(const QString& serverName,
                                        const std::function<bool(int remainingMs)>& writeNames,
                                        int timeoutMs) {
+    if (serverName.isEmpty())
+        return HandOffResult::NoInstance;
     QLocalSocket socket;
-    socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
     socket.setServerName(serverName);
     socket.connectToServer();
     const QDeadlineTimer deadline(timeoutMs);
     if (!socket.waitForConnected(static_cast<int>(qMin<qint64>(deadline.remainingTime(), 2000))))
+        return HandOffResult::NoInstance;
+    // A listener of another user is no editor of ours: the start goes on and takes the name.
+    if (!PeerIsSameUser(static_cast<int>(socket.socketDescriptor())))
         return HandOffResult::NoInstance;
     const auto remaining = [&] {
         return static_cast<int>(qMax<qint64>(deadline.remainingTime(), 0));

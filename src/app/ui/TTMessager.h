@@ -10,9 +10,10 @@
 
 namespace zn::app::ui {
 
-/// The running editor's marker. Its name lives in Linux's abstract socket namespace: no file is
-/// left behind when the editor is killed, and a second listener under the same name is
-/// refused, so a name that answers always belongs to a live editor.
+/// The running editor's marker: a socket file in the user's private runtime folder
+/// (MessagerSocketPath). Both ends check that the other runs as the same user. A file left by a
+/// killed editor is removed when the next start, holding the instance lock, finds nobody
+/// answering under it.
 class TTMessager : public QObject {
     Q_OBJECT
 
@@ -23,7 +24,7 @@ public:
 
     explicit TTMessager(const QString& serverName, QObject* parent = nullptr);
 
-    /// Starts listening; false when the name is taken (another editor runs) or unusable.
+    /// Starts listening, replacing a stale socket file; false when the name is unusable.
     bool Listen();
     QString ServerName() const { return server_.serverName(); }
     QString ErrorString() const { return server_.errorString(); }

@@ -10,6 +10,7 @@
 #include "app/ui/TMainForm.h"
 #include "app/ui/TTMessager.h"
 #include "app/ui/TerminationSignals.h"
+#include "app/ui/TestTyping.h"
 #include "base/DataFolder.h"
 
 #include <QApplication>
@@ -85,5 +86,6 @@ int main(int argc, char** argv) {
         QApplication::exit(0);
     });
     form.show();
+    zn::app::ui::TypeFromEnvironment(form);
     return app.exec();
 }

@@ -3,6 +3,7 @@
 // same moment never both become the running editor.
 #include "app/HandOff.h"
 #include "app/InstanceLock.h"
+#include "app/InstanceSocket.h"
 #include "app/SettingsKeys.h"
 #include "app/SettingsStore.h"
 #include "app/ui/TMDIChild.h"
@@ -72,7 +73,6 @@ class TestSingleInstance : public QObject {
     /// Whether an editor listens under the folder's name now.
     bool Answers() const {
         QLocalSocket socket;
-        socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
         socket.setServerName(serverName_);
         socket.connectToServer();
         return socket.waitForConnected(500);
@@ -102,7 +102,7 @@ private slots:
         static int run = 0;
         config_ = dir_.filePath(QStringLiteral("config%1").arg(++run));
         QDir().mkpath(config_);
-        serverName_ = QString::fromStdString(MessagerName(config_.toStdString()));
+        serverName_ = QString::fromStdString(MessagerSocketPath(config_.toStdString()));
         prompter_ = ScriptedPrompter();
         // No greeting and no information dialog in the editors started here.
         SettingsStore seed(StorePath());

@@ -119,7 +119,9 @@ private slots:
         QTest::addColumn<bool>("unix");
         QTest::addColumn<QByteArray>("out");
         const QByteArray odd("<p>\0\x81\xFF\xE8</p>", 11);
-        QTest::newRow("lf") << QByteArray("a\nb") << false << QByteArray("a\r\nb");
+        QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << false << QByteArray("a\r\nb\r\n");
+        // A file whose line ends are all LF is written back with LF.
+        QTest::newRow("lf") << QByteArray("a\nb") << false << QByteArray("a\nb\n");
         QTest::newRow("mixed") << QByteArray("a\nb\rc\r\nd") << false
                                << QByteArray("a\r\nb\r\nc\r\nd");
         QTest::newRow("unix") << QByteArray("a\r\nb\nc") << true << QByteArray("a\nb\nc\n");

@@ -1,0 +1,156 @@
+// Files changed behind the editor's back, line ends kept per file, and files with NUL bytes,
+// with real files on disk and the main window.
+#include "app/SettingsKeys.h"
+#include "app/SettingsStore.h"
+#include "app/ui/TMDIChild.h"
+#include "app/ui/TMainForm.h"
+#include "base/Prompter.h"
+
+#include <QFile>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+using namespace zn::app;
+using namespace zn::app::ui;
+using zn::base::Answer;
+
+class TestDiskChanges : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    zn::base::ScriptedPrompter prompter_;
+    std::unique_ptr<SettingsStore> store_;
+    std::unique_ptr<TMainForm> form_;
+
+    QString Put(const QString& name, const QByteArray& bytes) {
+        const QString path = dir_.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return path;
+    }
+    QByteArray Read(const QString& path) {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }
+    /// Another program writes the file: new content and a clearly newer time.
+    void ChangeBehindTheBack(const QString& path, const QByteArray& bytes) {
+        Put(QFileInfo(path).fileName(), bytes);
+        struct stat info {};
+        ::stat(path.toLocal8Bit().constData(), &info);
+        timespec times[2] = {{0, UTIME_OMIT}, {info.st_mtim.tv_sec + 10, 0}};
+        ::utimensat(AT_FDCWD, path.toLocal8Bit().constData(), times, 0);
+    }
+
+    TMDIChild& Open(const QString& path) {
+        const std::string storePath = dir_.filePath(QStringLiteral("s.sqlite")).toStdString();
+        {
+            SettingsStore seed(storePath);
+            seed.WriteInteger(KVHTMLKey, "SaveInfo", 1);
+            seed.WriteString(KVHTMLKey, "Version", VersionText);
+        }
+        store_ = std::make_unique<SettingsStore>(storePath);
+        form_ = std::make_unique<TMainForm>(*store_);
+        form_->SetPrompter(&prompter_);
+        form_->SetCommandLine({path.toStdString()});
+        form_->show();
+        [&] { QTRY_VERIFY(form_->FirstShowDone()); }();
+        QTest::qWait(20); // the activation's own check has run
+        prompter_.shown.clear();
+        return *form_->ActiveDocument();
+    }
+
+private slots:
+    void init() { prompter_ = zn::base::ScriptedPrompter(); }
+    void cleanup() {
+        if (form_) {
+            for (TMDIChild* document : form_->Documents()) {
+                document->EditedText().Model().SetModified(false);
+                document->UpdateModified();
+            }
+        }
+        form_.reset();
+        store_.reset();
+    }
+
+    void lineEndsOfTheFileAreKept_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("LF only") << QByteArray("a\nb\n") << QByteArray("xa\nb\n");
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QByteArray("xa\r\nb\r\n");
+        QTest::newRow("mixed: settings") << QByteArray("a\r\nb\n") << QByteArray("xa\r\nb\r\n");
+    }
+    void lineEndsOfTheFileAreKept() {
+        QFETCH(QByteArray, stored);
+        QFETCH(QByteArray, saved);
+        const QString path = Put(QStringLiteral("ends.html"), stored);
+        TMDIChild& document = Open(path);
+        document.EditedText().InsertText("x");
+        QVERIFY(document.Save(false));
+        QCOMPARE(Read(path), saved);
+    }
+
+    void nulBytesAreNotedInTheStatusBar() {
+        const QString path = Put(QStringLiteral("pic.html"), QByteArray("GIF89a\0\0\1", 9));
+        TMDIChild& document = Open(path);
+        auto* bar = document.findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
+        QVERIFY(bar->currentMessage().contains(QStringLiteral("nulové bajty")));
+        QVERIFY(prompter_.shown.empty()); // a notice, not a question
+    }
+
+    void changedFileIsReloadedOnActivationAfterAsking() {
+        const QString path = Put(QStringLiteral("page.html"), "old");
+        TMDIChild& document = Open(path);
+        ChangeBehindTheBack(path, "new from elsewhere");
+        prompter_.answers.push_back(Answer::Yes);
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(form_.get(), &activate);
+        QTRY_COMPARE(prompter_.shown.size(), std::size_t(1));
+        QVERIFY(QString::fromStdString(prompter_.shown[0]).contains(path));
+        QTRY_COMPARE(document.EditedText().Model().Text(), std::string("new from elsewhere"));
+        // One question per change.
+        document.CheckDiskChange();
+        QCOMPARE(prompter_.shown.size(), std::size_t(1));
+    }
+
+    void declinedReloadIsNotAskedAgainButTheSaveAsks() {
+        const QString path = Put(QStringLiteral("keep.html"), "old");
+        TMDIChild& document = Open(path);
+        document.EditedText().InsertText("mine ");
+        ChangeBehindTheBack(path, "theirs");
+        prompter_.answers = {Answer::No};
+        document.CheckDiskChange();
+        document.CheckDiskChange();
+        QCOMPARE(prompter_.shown.size(), std::size_t(1));
+        QCOMPARE(document.EditedText().Model().Text(), std::string("mine old"));
+        prompter_.answers = {Answer::No}; // "změněn jiným programem. Přesto ho přepsat?" -> No
+        QVERIFY(!document.Save(false));
+        QCOMPARE(Read(path), QByteArray("theirs"));
+        QVERIFY(document.Modified());
+        prompter_.answers = {Answer::Yes};
+        QVERIFY(document.Save(false));
+        QCOMPARE(Read(path), QByteArray("mine old"));
+        // Its own save is no change behind its back.
+        QVERIFY(document.Save(false));
+        QCOMPARE(prompter_.shown.size(), std::size_t(3));
+    }
+
+    void deletedFileIsToldAndTheTextKept() {
+        const QString path = Put(QStringLiteral("gone.html"), "text");
+        TMDIChild& document = Open(path);
+        QFile::remove(path);
+        document.CheckDiskChange();
+        QCOMPARE(prompter_.shown.size(), std::size_t(1));
+        QVERIFY(QString::fromStdString(prompter_.shown[0]).contains(QStringLiteral("smazán")));
+        QVERIFY(document.Modified());
+        QCOMPARE(document.EditedText().Model().Text(), std::string("text"));
+    }
+};
+
+QTEST_MAIN(TestDiskChanges)
+#include "test_diskchanges.moc"
