@@ -45,9 +45,3 @@ TEST(SettingsNames, FoldingIgnoresLetterCase) {
     for (const auto& [in, out] : cases)
         EXPECT_EQ(FoldName(in), out) << in;
 }
-
-TEST(SettingsNames, LastComponent) {
-    EXPECT_EQ(LastKeyComponent("Software\\KVHTML\\HREF"), "HREF");
-    EXPECT_EQ(LastKeyComponent("Software"), "Software");
-    EXPECT_EQ(LastKeyComponent(""), "");
-}

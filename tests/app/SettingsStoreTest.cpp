@@ -195,15 +195,6 @@ TEST_F(SettingsStoreTest, GroupsCommitWholeOrNotAtAll) {
     EXPECT_EQ(other.ValueNames("K"), (StringList{"a", "b"}));
 }
 
-TEST_F(SettingsStoreTest, ChangesAreVisibleToAnotherConnectionAtOnce) {
-    SettingsStore writer(file_);
-    SettingsStore reader(file_);
-    ASSERT_TRUE(writer.WriteString("Software\\KVHTML\\ToOpen", "0", "/tmp/a.html"));
-    EXPECT_EQ(reader.ReadString("Software\\KVHTML\\ToOpen", "0"), "/tmp/a.html");
-    ASSERT_TRUE(reader.DeleteValue("Software\\KVHTML\\ToOpen", "0"));
-    EXPECT_EQ(writer.ValueCount("Software\\KVHTML\\ToOpen"), 0);
-}
-
 TEST(SettingsFile, FolderFollowsTheEnvironment) {
     const std::string saved[3] = {getenv("ZNACKAR_CONFIG_DIR") ? getenv("ZNACKAR_CONFIG_DIR") : "",
                                   getenv("XDG_CONFIG_HOME") ? getenv("XDG_CONFIG_HOME") : "",
@@ -222,19 +213,6 @@ TEST(SettingsFile, FolderFollowsTheEnvironment) {
     const char* names[3] = {"ZNACKAR_CONFIG_DIR", "XDG_CONFIG_HOME", "HOME"};
     for (int i = 0; i < 3; ++i)
         saved[i].empty() ? unsetenv(names[i]) : setenv(names[i], saved[i].c_str(), 1);
-}
-
-TEST(SettingsFile, DamagedNameCarriesTheTime) {
-    std::tm parts{};
-    parts.tm_year = 2024 - 1900;
-    parts.tm_mon = 2;
-    parts.tm_mday = 5;
-    parts.tm_hour = 7;
-    parts.tm_min = 8;
-    parts.tm_sec = 9;
-    parts.tm_isdst = -1;
-    EXPECT_EQ(DamagedFileName("/c/settings.sqlite", std::mktime(&parts)),
-              "/c/settings.sqlite.damaged-20240305-070809");
 }
 
 TEST_F(SettingsStoreTest, FailedWriteIsReportedOnceAndNotAsSuccess) {

@@ -129,20 +129,6 @@ TEST(Convert, CzechLettersBetweenWindows1250AndIso88592) {
                                 "astn\xFD \xBElu\xBBou\xE8k\xFD k\xF9\xF2\r\n");
 }
 
-TEST(Convert, ToItselfChangesNothing) {
-    const TEncodings shipped = ShippedEncodings();
-    TEncChanger changer(nullptr, shipped);
-    std::string all;
-    for (int b = 0; b < 256; ++b) {
-        all += static_cast<char>(b);
-    }
-    for (const TEncoding& e : shipped.Items()) {
-        changer.FromEnc = changer.ToEnc = e.Name;
-        EXPECT_EQ(changer.Convert(all), 0) << e.Name;
-        EXPECT_EQ(changer.Result(), all);
-    }
-}
-
 // Every Czech and Slovak letter and every byte of Windows-1250 that the other encoding also
 // carries comes back unchanged after a trip there and back.
 TEST(Convert, RoundTripOfEveryByteThroughEachShippedPair) {

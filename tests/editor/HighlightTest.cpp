@@ -199,16 +199,6 @@ TEST(Insertions, EditsColourWhatTheyBringAndTheNextTag) {
     }
 }
 
-TEST(Insertions, BusyCursorAroundPasses) {
-    THTMLRichEdit edit;
-    edit.SyntaxHighLighting = true;
-    std::vector<bool> calls;
-    edit.OnBusy = [&](bool busy) { calls.push_back(busy); };
-    edit.Model().Load("<a>");
-    edit.ColorAll();
-    EXPECT_EQ(calls, (std::vector<bool>{true, false}));
-}
-
 // The sample page against its reviewed colours: one line of colour letters per text line.
 TEST(Highlight, SamplePageGolden) {
     const std::filesystem::path page = std::filesystem::path(ZN_DATA_DIR) / "sample.html";

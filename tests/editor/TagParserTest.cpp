@@ -75,15 +75,6 @@ INSTANTIATE_TEST_SUITE_P(
                   0,
                   {{"koment\xE1\xF8", "", 4, -1, -1}, {"--", "", 13, -1, -1}}}));
 
-TEST(TagParser, AttributeEnd) {
-    TTagParameter withValue{"a", "\"xy\"", 2, 4, 3};
-    TTagParameter withEquals{"a", "", 2, -1, 3};
-    TTagParameter nameOnly{"noshade", "", 2, -1, -1};
-    EXPECT_EQ(withValue.EndOffset(), 8);
-    EXPECT_EQ(withEquals.EndOffset(), 4);
-    EXPECT_EQ(nameOnly.EndOffset(), 9);
-}
-
 struct NextCase {
     std::string text;
     Position start;

@@ -73,17 +73,6 @@ TEST(TextStore, EmptyText) {
     EXPECT_EQ(store.Length(), 0);
 }
 
-TEST(TextStore, OneCharacter) {
-    TextStore store;
-    store.Insert(0, "x", 3);
-    EXPECT_EQ(store.Text(), "x");
-    EXPECT_EQ(store.ColorAt(0), 3);
-    EXPECT_EQ(store.FindChar('x', 0, 1), 0);
-    EXPECT_EQ(store.FindLastOf('x', 'y', 1), 0);
-    store.Erase(0, 1);
-    EXPECT_EQ(store.Text(), "");
-}
-
 TEST(TextStore, LinesEndWithCrLf) {
     TextStore store;
     store.Assign("ab\r\ncd\r\n\r\ne");

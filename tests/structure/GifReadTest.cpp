@@ -64,30 +64,6 @@ TEST(GifRead, SmallestTransparentGifFromTheWeb) {
     EXPECT_EQ(gif.Extensions[0].TransparentIndex(), 0);
 }
 
-TEST(GifRead, Gif89WithGraphicControlAndCommentLoads) {
-    auto pixels = TestPattern(12, 9, 16);
-    auto bytes = TGifBuilder()
-                     .Header("GIF89a")
-                     .Screen(12, 9, TestPalette(16))
-                     .Comment("Vytvořeno pro test")
-                     .GraphicControl(25, 3)
-                     .Image(12, 9, pixels)
-                     .Trailer()
-                     .Build();
-    TGifFile gif;
-    gif.LoadFromMemory(bytes);
-    ASSERT_EQ(gif.Extensions.size(), 2u);
-    EXPECT_EQ(gif.Extensions[0].Kind, TGifExtensionKind::Comment);
-    EXPECT_EQ(gif.Extensions[0].Text(), "Vytvořeno pro test");
-    EXPECT_EQ(gif.Extensions[1].Kind, TGifExtensionKind::GraphicControl);
-    EXPECT_EQ(gif.Extensions[1].DelayTime(), 25);
-    EXPECT_EQ(gif.Extensions[1].TransparentIndex(), 3);
-    ASSERT_EQ(gif.Images.size(), 1u);
-    EXPECT_EQ(Flat(gif.Images[0]), pixels);
-    EXPECT_EQ(gif.ScreenDescriptor.Width, 12);
-    EXPECT_EQ(gif.GlobalColorTable.size(), 16u);
-}
-
 TEST(GifRead, ApplicationAndPlainTextExtensionsAreRead) {
     std::string longComment(600, 'x'); // spans three sub-blocks
     auto bytes = TGifBuilder()

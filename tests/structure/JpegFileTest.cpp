@@ -62,15 +62,6 @@ TEST(ThumbnailSize, FitsAndKeepsProportions) {
             << c.picture.Width << "x" << c.picture.Height;
 }
 
-TEST(JpegFile, SizeAndDecodeOfOurOwnFile) {
-    TRgbImage image = Gradient(400, 200);
-    auto data = JpegEncode(image);
-    EXPECT_EQ(JpegSize(data), (TPictureSize{400, 200}));
-    TRgbImage decoded = JpegDecode(data);
-    ASSERT_EQ(decoded.Size(), (TPictureSize{400, 200}));
-    EXPECT_LT(MeanError(image, decoded), 3.0);
-}
-
 TEST(JpegFile, ThumbnailSizes) {
     struct TCase {
         TPictureSize picture;
@@ -88,14 +79,6 @@ TEST(JpegFile, ThumbnailSizes) {
     TRgbImage thumb = JpegThumbnail(JpegEncode(image), 100, 50);
     ASSERT_EQ(thumb.Size(), (TPictureSize{100, 50}));
     EXPECT_LT(MeanError(ScaleRgbImage(image, 100, 50), thumb), 4.0);
-}
-
-TEST(JpegFile, DctScaleIsTheSmallestThatCoversTheThumbnail) {
-    EXPECT_EQ(JpegDctScale({4000, 3000}, {93, 70}), 1) << "decoded at 500 x 375";
-    EXPECT_EQ(JpegDctScale({400, 200}, {100, 50}), 2);
-    EXPECT_EQ(JpegDctScale({400, 200}, {101, 50}), 3);
-    EXPECT_EQ(JpegDctScale({60, 40}, {60, 40}), 8);
-    EXPECT_EQ(JpegDctScale({7, 7}, {1, 1}), 1) << "libjpeg rounds 7/8 up to one pixel";
 }
 
 TEST(JpegFile, GreyAndCmykPicturesBecomeRgb) {

@@ -1,11 +1,14 @@
-// The Tag Inspector's reading: the panel for each tag and the value each control receives.
+// The Tag Inspector's reading: the panel for each tag and the value each control receives
+// (the table of tags is tests/data/tags/inspector-rows.txt).
 #include "tags/InspectorRead.h"
 
 #include "base/HtmlColor.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <fstream>
+#include <string>
+#include <vector>
 
 using namespace zn::tags;
 
@@ -27,202 +30,48 @@ std::string Shown(const TControlValue& v) {
     }
 }
 
-struct TRowCase {
-    const char* tag;
-    const char* panel;
-    std::map<std::string, std::string> values; ///< control -> shown value
-};
+/// Splits a line of the table at " | ".
+std::vector<std::string> Fields(const std::string& line) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t bar; (bar = line.find(" | ", start)) != std::string::npos; start = bar + 3)
+        fields.push_back(line.substr(start, bar - start));
+    fields.push_back(line.substr(start));
+    return fields;
+}
 
 } // namespace
 
 TEST(InspectorRead, EveryPanelRowFromATag) {
-    const TRowCase cases[] = {
-        {"h2 align=center", "HeadingPanel", {{"SizeBar", "5"}, {"HPreview", "2"}, {"Align", "2"}}},
-        {"H6", "HeadingPanel", {{"SizeBar", "1"}, {"Align", "0"}}},
-        {"input type=text name=n value=\"a b\" src=s alt=t size=5 maxlength=9 checked disabled "
-         "readonly",
-         "InputPanel",
-         {{"InputTypeCB", "text"},
-          {"NameEdit", "n"},
-          {"ValueEdit", "a b"},
-          {"SrcEdit", "s"},
-          {"AltEdit", "t"},
-          {"SizeEdit", "5"},
-          {"MaxLEdit", "9"},
-          {"CheckCH", "on"},
-          {"DisabledCH", "on"},
-          {"ReadOnlyCH", "on"}}},
-        {"form action=a.cgi enctype=e accept-charset=c target=t method=post",
-         "FormPanel",
-         {{"ActionEdit", "a.cgi"},
-          {"EncTypeEdit", "e"},
-          {"AcceptEdit", "c"},
-          {"FTarget", "t"},
-          {"MethodCB", "post"}}},
-        {"br clear=all", "BreakPanel", {{"BreakClear", "1"}}},
-        {"hr size=2 width=50% align=right noshade color=red",
-         "LinePanel",
-         {{"LineSize", "2"},
-          {"LineWidth", "50%"},
-          {"LineAlign", "3"},
-          {"Noshade", "on"},
-          {"HRColorPanel", "#FF0000"}}},
-        {"hr", "LinePanel", {{"LineAlign", "0"}, {"Noshade", "off"}, {"HRColorPanel", "#808080"}}},
-        {"textarea rows=3 cols=4 name=x tabindex=1 accesskey=k readonly",
-         "TAPanel",
-         {{"TAROWS", "3"},
-          {"TACOLS", "4"},
-          {"TANAME", "x"},
-          {"TATabIndex", "1"},
-          {"TAAccessKey", "k"},
-          {"TAROch", "on"}}},
-        {"p align=justify nowrap", "PPanel", {{"PAlign", "4"}, {"NoWrapChb", "on"}}},
-        {"p align=middle", "PPanel", {{"PAlign", "0"}, {"NoWrapChb", "off"}}},
-        {"a href=x.html target=_blank",
-         "APanel",
-         {{"AType", "0"}, {"RefCombo", "x.html"}, {"RefTarget", "_blank"}}},
-        {"img alt=A src=a.gif usemap=#m width=1 height=2 border=0 hspace=3 vspace=4 align=top "
-         "ismap",
-         "IMGPanel",
-         {{"IMGAlt", "A"},
-          {"IMGSRC", "a.gif"},
-          {"usemapCB", "#m"},
-          {"IMGWidth", "1"},
-          {"IMGHeight", "2"},
-          {"IMGBorder", "0"},
-          {"IMGHSpace", "3"},
-          {"IMGVSpace", "4"},
-          {"AlignCombo", "top"},
-          {"ISMAP", "on"}}},
-        {"image src=b.jpg", "IMGPanel", {{"IMGSRC", "b.jpg"}, {"ISMAP", "off"}}},
-        {"body background=bg.gif topmargin=1 leftmargin=2 bgcolor=white text=#102030",
-         "BodyPanel",
-         {{"BGPicture", "bg.gif"},
-          {"TopMargin", "1"},
-          {"LeftMargin", "2"},
-          {"BackGround", "#FFFFFF"},
-          {"TextL", "#102030"},
-          {"LinkL", "#0000FF"},
-          {"AlinkL", "#FF0000"},
-          {"VlinkL", "#FF00FF"}}},
-        {"body", "BodyPanel", {{"BackGround", "#C0C0C0"}, {"TextL", "#000000"}}},
-        {"font size=+1 face=Arial color=lime",
-         "FontPanel",
-         {{"FLabel", "FONT"}, {"Size", "+1"}, {"FaceCombo", "Arial"}, {"FontColor", "#00FF00"}}},
-        {"basefont", "FontPanel", {{"FLabel", "BASEFONT"}, {"FontColor", "#123456"}}},
-        {"ul type=Circle compact", "ULPanel", {{"TypeRg", "2"}, {"Compact1", "on"}}},
-        {"ol type=a start=3 continue compact",
-         "OLPanel",
-         {{"Type2RG", "2"}, {"OLStart", "3"}, {"Continue", "on"}, {"Compact", "on"}}},
-        {"ol type=A", "OLPanel", {{"Type2RG", "1"}}},
-        {"ol type=I", "OLPanel", {{"Type2RG", "3"}}},
-        {"table border=1 width=100% cellspacing=2 cellpadding=3 align=center colspec=c nowrap "
-         "noflow units=ex frame=box rules=all bgcolor=red bordercolor=blue "
-         "bordercolorlight=yellow bordercolordark=black",
-         "TablePanel",
-         {{"TBorder", "1"},
-          {"TWidth", "100%"},
-          {"Cspacing", "2"},
-          {"CPadding", "3"},
-          {"TAlignRG", "2"},
-          {"colspec", "c"},
-          {"TNoWrap", "on"},
-          {"NoFlow", "on"},
-          {"units", "ex"},
-          {"FrameCB", "box"},
-          {"RulesCB", "all"},
-          {"DTPanel", "#FF0000"},
-          {"B1Panel", "#0000FF"},
-          {"L1Panel", "#FFFF00"},
-          {"D1Panel", "#000000"},
-          {"B2Panel", "#0000FF"},
-          {"D2Panel", "#000000"},
-          {"L2Panel", "#FFFF00"}}},
-        {"table align=justify",
-         "TablePanel",
-         {{"TAlignRG", "3"},
-          {"DTPanel", "#C0C0C0"},
-          {"L2Panel", "#FFFFFF"},
-          {"D2Panel", "#808080"}}},
-        {"tr align=left valign=top bgcolor=red",
-         "TRPanel",
-         {{"TRAlignCB", "left"},
-          {"TRVAlignCB", "top"},
-          {"RPanel", "#FF0000"},
-          {"RB1Panel", "#C0C0C0"},
-          {"RL2Panel", "#FFFFFF"},
-          {"RD2Panel", "#808080"}}},
-        {"td width=1 height=2 colspan=3 rowspan=4 nowrap align=right valign=bottom bgcolor=red",
-         "TDPanel",
-         {{"TDWidth", "1"},
-          {"TDHeight", "2"},
-          {"TDCSp", "3"},
-          {"TDRSp", "4"},
-          {"TDNw", "on"},
-          {"TDAlignCB", "right"},
-          {"TDVAlignCB", "bottom"},
-          {"DPanel", "#FF0000"}}},
-        {"td bgcolor=#f00", "TDPanel", {{"DPanel", "#000000"}}},
-        {"th width=5 bordercolordark=white",
-         "THPanel",
-         {{"THWidth", "5"},
-          {"HD1Panel", "#FFFFFF"},
-          {"HD2Panel", "#FFFFFF"},
-          {"HPanel", "#C0C0C0"}}},
-        {"bgsound src=a.wav loop=infinite delay=2",
-         "BGSPanel",
-         {{"SndSrc", "a.wav"}, {"Rep", "infinite"}, {"Dela", "2"}}},
-        {"map name=\"m1\"", "MapPanel", {{"MNAme", "m1"}}},
-        {"area nohref alt=Dom target=_top tabindex=2 accesskey=d href=d.html",
-         "AreaPanel",
-         {{"AreaNoHref", "on"},
-          {"AreaName", "Dom"},
-          {"AreaTarget", "_top"},
-          {"AreaTI", "2"},
-          {"AreaAK", "d"},
-          {"AHRCB", "d.html"}}},
-        {"frame src=f.html name=n marginwidth=1 marginheight=2 scrolling=no noresize",
-         "FPanel",
-         {{"FSrc", "f.html"},
-          {"FName", "n"},
-          {"MWidth", "1"},
-          {"MHeight", "2"},
-          {"Scrolling", "1"},
-          {"NoResize", "on"}}},
-        {"frame", "FPanel", {{"Scrolling", "2"}, {"NoResize", "off"}}},
-        {"frameset rows=\"*,2*\" cols=50% border=0",
-         "FSPanel",
-         {{"rows", "*,2*"}, {"cols", "50%"}, {"border", "0"}}},
-        {"caption", "CaptPanel", {{"Caption", "0"}}},
-        {"caption align=right", "CaptPanel", {{"Caption", "3"}}},
-        {"div id=i class=c title=t style=\"color:red\"",
-         "ClassPanel",
-         {{"IDEdit", "i"}, {"ClassCombo", "c"}, {"TitleEdit", "t"}, {"StyleEdit", "color:red"}}},
-        {"/b", "ClassPanel", {{"IDEdit", ""}}},
-        {"b", "ChangePanel", {{"TTCB", "B"}}},
-        {"blockquote class=x", "ChangePanel", {{"TTCB", "BlockQuote"}}},
-        {"!-- note", "TP", {}},
-    };
     TInspectorContext context;
     context.TextColor = zn::base::HtmlToColor("#123456");
-    for (const TRowCase& c : cases) {
-        const TInspectorRead read = ReadTag(c.tag, context);
-        EXPECT_EQ(read.Panel, c.panel) << c.tag;
-        for (const auto& [control, shown] : c.values) {
-            const TControlValue* v = read.Find(control);
-            ASSERT_NE(v, nullptr) << c.tag << " / " << control;
-            EXPECT_EQ(Shown(*v), shown) << c.tag << " / " << control;
+    std::ifstream table(ZN_TEST_DATA "/tags/inspector-rows.txt");
+    int rows = 0;
+    for (std::string line; std::getline(table, line);) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        ++rows;
+        const std::vector<std::string> f = Fields(line);
+        const std::string& tag = f[0];
+        const TInspectorRead read = ReadTag(tag, context);
+        EXPECT_EQ(read.Panel, f[1]) << tag;
+        for (std::size_t i = 2; i < f.size(); ++i) {
+            const std::size_t eq = f[i].find('=');
+            const TControlValue* v = read.Find(f[i].substr(0, eq));
+            ASSERT_NE(v, nullptr) << tag << " / " << f[i];
+            EXPECT_EQ(Shown(*v), f[i].substr(eq + 1)) << tag << " / " << f[i];
         }
         // Every control of the panel that reads an attribute got a value.
         if (const TPanelRow* row = FindPanel(read.Panel)) {
             for (const TControlRow& control : row->Controls) {
                 if (control.Attribute[0] != '\0') {
                     EXPECT_NE(read.Find(control.Control), nullptr)
-                        << c.tag << " / " << control.Control;
+                        << tag << " / " << control.Control;
                 }
             }
         }
     }
+    EXPECT_EQ(rows, 40); // the whole table was read
 }
 
 TEST(InspectorRead, HeadingPreviewFontAndNoTag) {

@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QtTest>
+#include <functional>
 #include <memory>
 #include <set>
 
@@ -285,7 +286,8 @@ private slots:
             const std::string file =
                 dir_.filePath(QStringLiteral("store%1.sqlite").arg(++n)).toStdString();
             const QRect placed(140 + n, 90 + n, 320 + n, 240 + n);
-            {
+            // One run: a window of this store with a check box, restored from the file.
+            const auto run = [&](const std::function<void(QDialog&, QCheckBox&)>& act) {
                 SettingsStore store(file);
                 QDialog window;
                 auto* probe = new QCheckBox(&window);
@@ -293,38 +295,29 @@ private slots:
                 FormState state(&window, form, store);
                 state.AddCheckBox(probe);
                 state.Restore();
+                act(window, *probe);
+            };
+            run([&](QDialog& window, QCheckBox& probe) {
                 window.setGeometry(placed);
                 window.show();
                 QVERIFY(QTest::qWaitForWindowExposed(&window));
-                probe->setChecked(true);
-            }
-            SettingsStore store(file);
-            QCOMPARE(store.ReadInteger(form.Key, "Probe.Checked"), 1);
-            QDialog window;
-            auto* probe = new QCheckBox(&window);
-            probe->setObjectName(QStringLiteral("Probe"));
-            FormState state(&window, form, store);
-            state.AddCheckBox(probe);
-            state.Restore();
-            QVERIFY2(probe->isChecked(), form.Key);
-            const bool anyPlacement = store.ValueExists(form.Key, "Placement.Geometry") ||
-                                      store.ValueExists(form.Key, "Placement.Left");
-            switch (form.Placement) {
-            case PlacementKind::Full:
-                window.show();
-                QVERIFY(QTest::qWaitForWindowExposed(&window));
-                QCOMPARE(window.geometry(), placed);
-                break;
-            case PlacementKind::Position:
-                QVERIFY(!store.ValueExists(form.Key, "Placement.Geometry"));
+                probe.setChecked(true);
+            });
+            run([&](QDialog& window, QCheckBox& probe) {
+                QVERIFY2(probe.isChecked(), form.Key);
+                if (form.Placement == PlacementKind::None)
+                    return;
                 window.show();
                 QVERIFY(QTest::qWaitForWindowExposed(&window));
                 QCOMPARE(window.geometry().topLeft(), placed.topLeft());
-                break;
-            case PlacementKind::None:
-                QVERIFY2(!anyPlacement, form.Key);
-                break;
-            }
+                if (form.Placement == PlacementKind::Full)
+                    QCOMPARE(window.geometry(), placed);
+            });
+            SettingsStore store(file);
+            const bool geometry = store.ValueExists(form.Key, "Placement.Geometry");
+            QCOMPARE(geometry, form.Placement == PlacementKind::Full);
+            if (form.Placement == PlacementKind::None)
+                QVERIFY2(!store.ValueExists(form.Key, "Placement.Left"), form.Key);
         }
         // Only the document windows share a key, the main window's.
         std::set<std::string> keys;

@@ -63,15 +63,6 @@ private slots:
         QVERIFY(form.saveSB->isEnabled() && form.copySB->isEnabled());
     }
 
-    void openedGifIsShownAtTheCurrentZoom() {
-        TPPrevForm form;
-        form.SetZoom(200);
-        QVERIFY(form.OpenFile(QStringLiteral(ZN_TEST_DATA "/pictures/pattern-interlaced.gif")));
-        QCOMPARE(form.Picture().size(), QSize(40, 30));
-        QCOMPARE(form.Image->size(), QSize(80, 60));
-        QCOMPARE(form.StatusPanel0->text(), QStringLiteral("40x30"));
-    }
-
     void brokenFileKeepsThePictureAndNamesTheFile() {
         QTemporaryDir dir;
         TPPrevForm form;

@@ -281,19 +281,6 @@ private slots:
         QCOMPARE(PreviewFilesIn(dir_.path()).size(), 0);
     }
 
-    void previewOfAnUntitledDocumentGoesToTheTemporaryFolder() {
-        doc_ = new TMDIChild(*host_);
-        doc_->CreateNew(QStringLiteral("BezJmena2"));
-        doc_->ShowPage(1);
-        QCOMPARE(doc_->PreviewFiles().size(), 1);
-        const QFileInfo file(doc_->PreviewFiles()[0]);
-        QCOMPARE(file.absolutePath(),
-                 QDir(QString::fromStdString(TemporaryFolder())).absolutePath());
-        QVERIFY(file.exists());
-        delete doc_;
-        QVERIFY(!QFile::exists(file.filePath()));
-    }
-
     void previewOfAReadOnlyFileShowsTheStoredFile() {
         const QString path = File("ro-preview.html");
         Put(path, "stored");

@@ -126,22 +126,6 @@ private slots:
                  QStringLiteral("http://example.cz/"));
     }
 
-    void chooseFileWithAFileDialog() {
-        QTemporaryDir dir;
-        WriteFile(dir.filePath("bin/viewer"), "#!");
-        WriteFile(dir.filePath("bin/editor"), "#!");
-        QFileDialog dialog;
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        WhenModal([&](QWidget* box) {
-            auto* files = qobject_cast<QFileDialog*>(box);
-            QCOMPARE(files->directory().absolutePath(), QDir(dir.filePath("bin")).absolutePath());
-            files->selectFile(dir.filePath("bin/editor"));
-            QMetaObject::invokeMethod(files, "accept");
-        });
-        QCOMPARE(ChooseFile(dialog, dir.filePath("bin/viewer")), dir.filePath("bin/editor"));
-    }
-
     void associatedIconOfTheDefaultApplication() {
         QTemporaryDir dir;
         QImage picture(16, 16, QImage::Format_ARGB32);

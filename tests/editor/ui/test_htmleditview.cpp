@@ -148,26 +148,6 @@ private slots:
         QCOMPARE(M().Text(), std::string("XYZc"));
     }
 
-    void enterContinuesALists() {
-        Open("  <UL>", 6);
-        Key(Qt::Key_Return);
-        QCOMPARE(M().Text(), std::string("  <UL>\r\n  <LI>"));
-        view_->setUpperCaseTags(false);
-        Key(Qt::Key_Return);
-        QCOMPARE(M().Text(), std::string("  <UL>\r\n  <LI>\r\n  <li>"));
-    }
-
-    void undoAndRedoRestoreTextAndCaret() {
-        Open("xy", 1);
-        QTest::keyClicks(view_.get(), "abc");
-        Key(Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(M().Text(), std::string("xy"));
-        QCOMPARE(M().SelStart(), Position(1));
-        Key(Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(M().Text(), std::string("xabcy"));
-        QCOMPARE(M().SelStart(), Position(4));
-    }
-
     void clipboardKeys() {
         Open("<b>ahoj</b>", 3);
         M().Select(3, 4);

@@ -168,14 +168,6 @@ private slots:
         QCOMPARE(Control<QComboBox>("RefCombo")->currentText(), QStringLiteral("http://"));
     }
 
-    void comboWriteFlagLeavesThePanel() {
-        Load("<td width=5><img src=none.gif alt=a>", "<td");
-        inspector_->ComboWriteFlag = true;
-        host_->edit.Model().SetCaret(static_cast<editor::Position>(Text().find("<img") + 2));
-        QCOMPARE(inspector_->CurrentPanel()->objectName(), QStringLiteral("TDPanel"));
-        QVERIFY(Control<QLineEdit>("IMGAlt")->text().isEmpty());
-    }
-
     void bodyColoursGoToTheDocument() {
         Load("<body bgcolor=white text=red>", "<body");
         QCOMPARE(host_->body, 0xFFFFFFu);
@@ -191,15 +183,6 @@ private slots:
         Load("<td width=5>", "<td");
         host_->edit.SetAttribute("WIDTH", "6", true);
         QCOMPARE(host_->scans, 1);
-    }
-
-    void commentAndNoTagShowTheButtonPanel() {
-        Load("<!-- x --> text", "<!--");
-        QCOMPARE(inspector_->CurrentPanel(), tp_);
-        inspector_->StylySB()->setChecked(true);
-        QCOMPARE(inspector_->CurrentPanel(), tp_);
-        host_->edit.Model().SetCaret(12);
-        QCOMPARE(inspector_->CurrentPanel(), tp_);
     }
 
     void soundPlayerHiddenWithoutAFile() {
