@@ -84,7 +84,8 @@ SqliteResult SettingsStore::TryOpen(const std::string& file) {
     db_.SetBusyTimeout(kBusyTimeoutMs);
     // Look before changing anything, so a file that is not ours is moved aside untouched.
     std::string answer;
-    result = db_.QueryText("PRAGMA quick_check", answer);
+    // integrity_check, not quick_check: a damaged index passes the quick one and then loses writes.
+    result = db_.QueryText("PRAGMA integrity_check", answer);
     if (result.Ok() && answer != "ok")
         result = {SQLITE_CORRUPT, answer};
     if (result.Ok())
