@@ -12,41 +12,18 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "MainFormRun.h"
+
 using namespace zn::app;
 using namespace zn::app::ui;
 
-class TestCommandsAtInvocation : public QObject {
+class TestCommandsAtInvocation : public QObject, protected zn::test::MainFormRun {
     Q_OBJECT
 
-    QTemporaryDir dir_;
-    zn::base::ScriptedPrompter prompter_;
-    std::unique_ptr<SettingsStore> store_;
-    std::unique_ptr<TMainForm> form_;
-
-    QByteArray FileBytes(const QString& path) {
-        QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        return file.readAll();
-    }
-
     TMDIChild& StartOn(const QString& page) {
-        const std::string storePath =
-            dir_.filePath(QStringLiteral("settings.sqlite")).toStdString();
-        {
-            SettingsStore seed(storePath);
-            seed.WriteInteger(KVHTMLKey, "SaveInfo", 1);
-            seed.WriteString(KVHTMLKey, "Version", VersionText);
-        }
-        store_ = std::make_unique<SettingsStore>(storePath);
-        form_ = std::make_unique<TMainForm>(*store_);
-        form_->SetPrompter(&prompter_);
-        form_->SetCommandLine({page.toStdString()});
-        form_->show();
+        Start({page.toStdString()});
         form_->activateWindow();
-        [&] {
-            QTRY_VERIFY(form_->FirstShowDone());
-            QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-        }();
+        [&] { QVERIFY(QTest::qWaitForWindowActive(form_.get())); }();
         form_->Timer1->stop(); // from here on only the key presses decide
         TMDIChild* document = form_->ActiveDocument();
         document->EditorView().setFocus();
@@ -54,16 +31,7 @@ class TestCommandsAtInvocation : public QObject {
     }
 
 private slots:
-    void cleanup() {
-        if (form_) {
-            for (TMDIChild* document : form_->Documents()) {
-                document->EditedText().Model().SetModified(false);
-                document->UpdateModified();
-            }
-        }
-        form_.reset();
-        store_.reset();
-    }
+    void cleanup() { StopAndForget(); }
 
     void everySaveRightAfterTypingLands() {
         const QString page = dir_.filePath(QStringLiteral("page.html"));
@@ -79,7 +47,7 @@ private slots:
             QTest::keyClick(&view, typed);
             QTest::keyClick(&view, Qt::Key_S, Qt::ControlModifier);
             expected += typed;
-            QCOMPARE(FileBytes(page), expected);
+            QCOMPARE(Read(page), expected);
             QVERIFY(!document.Modified());
         }
         QVERIFY(prompter_.shown.empty());

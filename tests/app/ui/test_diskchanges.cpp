@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "MainFormRun.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -18,26 +20,9 @@ using namespace zn::app;
 using namespace zn::app::ui;
 using zn::base::Answer;
 
-class TestDiskChanges : public QObject {
+class TestDiskChanges : public QObject, protected zn::test::MainFormRun {
     Q_OBJECT
 
-    QTemporaryDir dir_;
-    zn::base::ScriptedPrompter prompter_;
-    std::unique_ptr<SettingsStore> store_;
-    std::unique_ptr<TMainForm> form_;
-
-    QString Put(const QString& name, const QByteArray& bytes) {
-        const QString path = dir_.filePath(name);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return path;
-    }
-    QByteArray Read(const QString& path) {
-        QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        return file.readAll();
-    }
     /// Another program writes the file: new content and a clearly newer time.
     void ChangeBehindTheBack(const QString& path, const QByteArray& bytes) {
         Put(QFileInfo(path).fileName(), bytes);
@@ -48,18 +33,7 @@ class TestDiskChanges : public QObject {
     }
 
     TMDIChild& Open(const QString& path) {
-        const std::string storePath = dir_.filePath(QStringLiteral("s.sqlite")).toStdString();
-        {
-            SettingsStore seed(storePath);
-            seed.WriteInteger(KVHTMLKey, "SaveInfo", 1);
-            seed.WriteString(KVHTMLKey, "Version", VersionText);
-        }
-        store_ = std::make_unique<SettingsStore>(storePath);
-        form_ = std::make_unique<TMainForm>(*store_);
-        form_->SetPrompter(&prompter_);
-        form_->SetCommandLine({path.toStdString()});
-        form_->show();
-        [&] { QTRY_VERIFY(form_->FirstShowDone()); }();
+        Start({path.toStdString()});
         QTest::qWait(20); // the activation's own check has run
         prompter_.shown.clear();
         return *form_->ActiveDocument();
@@ -67,16 +41,7 @@ class TestDiskChanges : public QObject {
 
 private slots:
     void init() { prompter_ = zn::base::ScriptedPrompter(); }
-    void cleanup() {
-        if (form_) {
-            for (TMDIChild* document : form_->Documents()) {
-                document->EditedText().Model().SetModified(false);
-                document->UpdateModified();
-            }
-        }
-        form_.reset();
-        store_.reset();
-    }
+    void cleanup() { StopAndForget(); }
 
     void lineEndsOfTheFileAreKept_data() {
         QTest::addColumn<QByteArray>("stored");

@@ -14,64 +14,18 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "MainFormRun.h"
+
 using namespace zn::app;
 using namespace zn::app::ui;
 using namespace zn::base;
 
-class TestMainComforts : public QObject {
+class TestMainComforts : public QObject, protected zn::test::MainFormRun {
     Q_OBJECT
 
-    QTemporaryDir dir_;
-    QString storePath_;
-    ScriptedPrompter prompter_;
-    std::unique_ptr<SettingsStore> store_;
-    std::unique_ptr<TMainForm> form_;
-
-    QString Put(const QString& name, const QByteArray& bytes) {
-        const QString path = dir_.filePath(name);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return path;
-    }
-
-    TMainForm& Start(const std::vector<std::string>& arguments) {
-        {
-            SettingsStore seed(storePath_.toStdString());
-            seed.WriteInteger(KVHTMLKey, "SaveInfo", 1);
-            seed.WriteString(KVHTMLKey, "Version", VersionText);
-        }
-        store_ = std::make_unique<SettingsStore>(storePath_.toStdString());
-        form_ = std::make_unique<TMainForm>(*store_);
-        form_->SetPrompter(&prompter_);
-        form_->SetCommandLine(arguments);
-        form_->show();
-        [&] { QTRY_VERIFY(form_->FirstShowDone()); }();
-        return *form_;
-    }
-
-    void Stop() {
-        if (form_) {
-            for (TMDIChild* document : form_->Documents()) {
-                document->EditedText().Model().SetModified(false);
-                document->UpdateModified();
-            }
-        }
-        form_.reset();
-        store_.reset();
-    }
-
 private slots:
-    void init() {
-        QVERIFY(dir_.isValid());
-        storePath_ = dir_.filePath(QStringLiteral("settings.sqlite"));
-        prompter_ = ScriptedPrompter();
-    }
-    void cleanup() {
-        Stop();
-        for (const char* suffix : {"", "-wal", "-shm"})
-            QFile::remove(storePath_ + QString::fromLatin1(suffix));
-    }
+    void init() { prompter_ = ScriptedPrompter(); }
+    void cleanup() { StopAndForget(); }
 
     void redoStandsBesideUndo() {
         const QString page = Put(QStringLiteral("a.html"), "abc");

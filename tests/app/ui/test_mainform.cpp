@@ -28,6 +28,7 @@
 #include <QtTest>
 
 #include "DocumentCaptions.h"
+#include "MainFormRun.h"
 
 using namespace zn::app;
 using namespace zn::app::ui;
@@ -56,68 +57,14 @@ const std::vector<std::string> kNothing{"/no/such/file.html"};
 
 } // namespace
 
-class TestMainForm : public QObject {
+class TestMainForm : public QObject, protected zn::test::MainFormRun {
     Q_OBJECT
-
-    QTemporaryDir dir_;
-    QString storePath_;
-    ScriptedPrompter prompter_;
-    std::unique_ptr<SettingsStore> store_;
-    std::unique_ptr<TMainForm> form_;
-
-    QString File(const QString& name) const { return dir_.filePath(name); }
-    QString Put(const QString& name, const QByteArray& bytes = "<HTML></HTML>") {
-        const QString path = File(name);
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return path;
-    }
-
-    /// A run of the editor on the test's store; the greeting and the information dialog are
-    /// taken as seen unless `fresh`.
-    TMainForm& Start(const std::vector<std::string>& arguments, bool fresh = false) {
-        if (!fresh) {
-            SettingsStore seed(storePath_.toStdString());
-            seed.WriteInteger(KVHTMLKey, "SaveInfo", 1);
-            seed.WriteString(KVHTMLKey, "Version", VersionText);
-        }
-        store_ = std::make_unique<SettingsStore>(storePath_.toStdString());
-        form_ = std::make_unique<TMainForm>(*store_);
-        form_->SetPrompter(&prompter_);
-        form_->SetCommandLine(arguments);
-        form_->show();
-        [&] { QTRY_VERIFY(form_->FirstShowDone()); }();
-        return *form_;
-    }
-
-    /// The end of the run: documents dropped without questions, settings written.
-    void Stop() {
-        if (form_) {
-            for (TMDIChild* document : form_->Documents()) {
-                document->EditedText().Model().SetModified(false);
-                document->UpdateModified();
-            }
-        }
-        form_.reset();
-        store_.reset();
-    }
 
     void Tick() { form_->PeriodicUpdate(); }
 
 private slots:
-    void init() {
-        QVERIFY(dir_.isValid());
-        storePath_ = File(QStringLiteral("settings.sqlite"));
-        prompter_ = ScriptedPrompter();
-    }
-    void cleanup() {
-        Stop();
-        QFile::remove(storePath_);
-        QFile::remove(storePath_ + QStringLiteral("-wal"));
-        QFile::remove(storePath_ + QStringLiteral("-shm"));
-    }
+    void init() { prompter_ = ScriptedPrompter(); }
+    void cleanup() { StopAndForget(); }
 
     // --- start-up ---
 

@@ -16,32 +16,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "MainFormRun.h"
+
 using namespace zn::app;
 using namespace zn::app::ui;
 
-class TestRecovery : public QObject {
+class TestRecovery : public QObject, protected zn::test::MainFormRun {
     Q_OBJECT
 
-    QTemporaryDir dir_;
     QString state_;
-    zn::base::ScriptedPrompter prompter_;
-    std::unique_ptr<SettingsStore> store_;
-    std::unique_ptr<TMainForm> form_;
-
-    QString Put(const QString& name, const QByteArray& bytes) {
-        const QString path = dir_.filePath(name);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return path;
-    }
-
-    void SeedSettings(const QString& folder) {
-        QDir().mkpath(folder);
-        SettingsStore seed((folder + QStringLiteral("/settings.sqlite")).toStdString());
-        seed.WriteInteger(KVHTMLKey, "SaveInfo", 1);
-        seed.WriteString(KVHTMLKey, "Version", VersionText);
-    }
 
     /// Journal files (not the session locks) under the state folder.
     QStringList Journals() const {
@@ -67,17 +50,11 @@ class TestRecovery : public QObject {
     /// An editor in this process, as the next start after a crash; `restore` answers the
     /// recovery question.
     TMainForm& Start(const std::vector<std::string>& arguments, bool restore) {
-        SeedSettings(dir_.filePath(QStringLiteral("cfg")));
-        store_ = std::make_unique<SettingsStore>(
-            dir_.filePath(QStringLiteral("cfg/settings.sqlite")).toStdString());
-        form_ = std::make_unique<TMainForm>(*store_);
-        form_->SetPrompter(&prompter_);
-        form_->SetCommandLine(arguments);
-        auto* journal = form_->findChild<DocumentJournal*>();
-        journal->RecoveryAsker = [restore](const QStringList&) { return restore; };
-        form_->show();
-        [&] { QTRY_VERIFY(form_->FirstShowDone()); }();
-        return *form_;
+        return MainFormRun::Start(arguments, false, [restore](TMainForm& form) {
+            form.findChild<DocumentJournal*>()->RecoveryAsker = [restore](const QStringList&) {
+                return restore;
+            };
+        });
     }
 
     DocumentJournal& Journal() { return *form_->findChild<DocumentJournal*>(); }
@@ -89,14 +66,7 @@ private slots:
         prompter_ = zn::base::ScriptedPrompter();
     }
     void cleanup() {
-        if (form_) {
-            for (TMDIChild* document : form_->Documents()) {
-                document->EditedText().Model().SetModified(false);
-                document->UpdateModified();
-            }
-        }
-        form_.reset();
-        store_.reset();
+        StopAndForget();
         QDir(state_).removeRecursively();
     }
 
@@ -105,7 +75,7 @@ private slots:
         const QString page = Put(QStringLiteral("page.html"), original);
         const QString typed = QStringLiteral("psano pred padem ");
         const QString config = dir_.filePath(QStringLiteral("editor-cfg"));
-        SeedSettings(config);
+        SeedSettings(config + QStringLiteral("/settings.sqlite"));
 
         QProcess editor;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

@@ -21,39 +21,16 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "MainFormRun.h"
+
 using namespace zn::app;
 using namespace zn::app::ui;
 
-class TestSearchCommands : public QObject {
+class TestSearchCommands : public QObject, protected zn::test::MainFormRun {
     Q_OBJECT
 
-    QTemporaryDir dir_;
-    zn::base::ScriptedPrompter prompter_;
-    std::unique_ptr<SettingsStore> store_;
-    std::unique_ptr<TMainForm> form_;
-
-    QString Put(const QString& name, const QByteArray& bytes) {
-        const QString path = dir_.filePath(name);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return path;
-    }
-
     TMainForm& Start(const QByteArray& page) {
-        const QString storePath = dir_.filePath(QStringLiteral("settings.sqlite"));
-        {
-            SettingsStore seed(storePath.toStdString());
-            seed.WriteInteger(KVHTMLKey, "SaveInfo", 1);
-            seed.WriteString(KVHTMLKey, "Version", VersionText);
-        }
-        store_ = std::make_unique<SettingsStore>(storePath.toStdString());
-        form_ = std::make_unique<TMainForm>(*store_);
-        form_->SetPrompter(&prompter_);
-        form_->SetCommandLine({Put(QStringLiteral("page.html"), page).toStdString()});
-        form_->show();
-        [&] { QTRY_VERIFY(form_->FirstShowDone()); }();
-        return *form_;
+        return MainFormRun::Start({Put(QStringLiteral("page.html"), page).toStdString()});
     }
 
     std::string Text() { return form_->ActiveEdit()->Model().Text(); }
@@ -65,17 +42,7 @@ class TestSearchCommands : public QObject {
 
 private slots:
     void init() { prompter_ = zn::base::ScriptedPrompter(); }
-    void cleanup() {
-        if (form_) {
-            for (TMDIChild* document : form_->Documents()) {
-                document->EditedText().Model().SetModified(false);
-                document->UpdateModified();
-            }
-        }
-        form_.reset();
-        store_.reset();
-        QFile::remove(dir_.filePath(QStringLiteral("settings.sqlite")));
-    }
+    void cleanup() { StopAndForget(); }
 
     void firstStartInstallsTheShippedEncodingsAndIsoButtonConverts() {
         TMainForm& form = Start("<P>\xA9\xBB"
