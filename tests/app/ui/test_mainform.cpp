@@ -576,6 +576,13 @@ private slots:
         // The tag commands' shortcuts are kept with the window's too.
         QCOMPARE(form.TagCommands->Action(QStringLiteral("Bold1"))->shortcut(),
                  QKeySequence(QStringLiteral("Ctrl+Alt+B")));
+        // Both keys of a two-key command (Shift+Enter on the keypad too) survive a restart.
+        const QList<QKeySequence> breakKeys{QKeySequence(Qt::SHIFT | Qt::Key_Return),
+                                            QKeySequence(Qt::SHIFT | Qt::Key_Enter)};
+        QCOMPARE(form.TagCommands->Action(QStringLiteral("Break1"))->shortcuts(), breakKeys);
+        Stop();
+        TMainForm& again = Start(kNothing);
+        QCOMPARE(again.TagCommands->Action(QStringLiteral("Break1"))->shortcuts(), breakKeys);
     }
 };
 
