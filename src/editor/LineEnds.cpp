@@ -27,6 +27,14 @@ std::string NormalizeLineEnds(std::string_view text) {
     return out;
 }
 
+std::string_view NormalizeLineEnds(std::string_view text, std::string& buffer) {
+    if (!HasLoneLineBreak(text)) {
+        return text;
+    }
+    buffer = NormalizeLineEnds(text);
+    return buffer;
+}
+
 bool HasLoneLineBreak(std::string_view text) {
     if (text.empty()) {
         return false;

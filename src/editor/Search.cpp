@@ -183,6 +183,12 @@ bool ReplaceIn(const Source& source, Position start, std::string_view what, int 
         [&](Position hit, const char* data, Position pieceStart) {
             if (copied < 0) {
                 result.From = copied = hit;
+                // Replacing all builds the rest of the text: grow it once, not by doubling.
+                if (all) {
+                    const auto rest = static_cast<std::size_t>(source.Length() - hit);
+                    result.Middle.reserve(replacement.size() > what.size() ? rest + rest / 8
+                                                                           : rest);
+                }
             }
             // What lies before this piece was copied when that piece ended.
             const Position from = std::max(copied, pieceStart);

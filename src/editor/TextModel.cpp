@@ -171,7 +171,8 @@ void TextModel::RecordAndApply(Position pos, Position len, std::string_view text
 }
 
 void TextModel::ReplaceSelection(std::string_view text, Coalesce coalesce) {
-    const std::string normal = NormalizeLineEnds(text);
+    std::string buffer;
+    const std::string_view normal = NormalizeLineEnds(text, buffer);
     const Position end = SelStart() + static_cast<Position>(normal.size());
     RecordAndApply(SelStart(), SelLength(), normal, {end, end}, coalesce);
 }
@@ -179,7 +180,8 @@ void TextModel::ReplaceSelection(std::string_view text, Coalesce coalesce) {
 TextModel::Range TextModel::Replace(Position pos, Position len, std::string_view text) {
     const Position start = Snap(pos);
     const Position end = len > 0 ? std::max(start, Snap(pos + len, true)) : start;
-    const std::string normal = NormalizeLineEnds(text);
+    std::string buffer;
+    const std::string_view normal = NormalizeLineEnds(text, buffer);
     const auto inserted = static_cast<Position>(normal.size());
     const Selection after{MapPosition(sel_.anchor, start, end - start, inserted),
                           MapPosition(sel_.caret, start, end - start, inserted)};
@@ -188,7 +190,8 @@ TextModel::Range TextModel::Replace(Position pos, Position len, std::string_view
 }
 
 void TextModel::Type(std::string_view text) {
-    const std::string normal = NormalizeLineEnds(text);
+    std::string buffer;
+    const std::string_view normal = NormalizeLineEnds(text, buffer);
     Position over = 0;
     if (overwrite_ && sel_.Empty() && normal.find('\n') == std::string::npos) {
         const Position lineEnd = LineEnd(LineFromPosition(sel_.caret));
