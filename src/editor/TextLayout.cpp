@@ -96,8 +96,9 @@ double TextLayout::WidthOf(Position from, Position to, double x0) const {
     return x - x0;
 }
 
-void TextLayout::Wrap(Position start, Position end, Position from, std::vector<Position>& out,
-                      const std::vector<Position>* old, Position stable, Position shift) const {
+Position TextLayout::Wrap(Position start, Position end, Position from, std::vector<Position>& out,
+                          const std::vector<Position>* old, Position stable, Position shift) const {
+    Position synced = -1;
     out.push_back(from);
     Position rowStart = from;
     Position lastBreak = -1; // offset just after the last blank of the row
@@ -117,6 +118,7 @@ void TextLayout::Wrap(Position start, Position end, Position from, std::vector<P
                     if (old != nullptr && next >= stable) {
                         auto same = std::lower_bound(old->begin(), old->end(), next - shift);
                         if (same != old->end() && *same == next - shift) {
+                            synced = static_cast<Position>(out.size());
                             for (auto it = same; it != old->end(); ++it) {
                                 out.push_back(*it + shift);
                             }
@@ -132,6 +134,7 @@ void TextLayout::Wrap(Position start, Position end, Position from, std::vector<P
             }
             return true;
         });
+    return synced;
 }
 
 const std::vector<Position>& TextLayout::RowStartsOf(Position line) const {
@@ -200,17 +203,21 @@ void TextLayout::UpdateWrappedLine(Position line, const TextChange& change) {
     const Position start = model_.LineStart(line);
     const Position end = model_.LineEnd(line);
     std::int32_t rows = 0;
+    Position synced = -1;
     auto it = longLines_.find(line);
     if (it != longLines_.end() && end - start > kLongLine) {
         // Re-wrap from the row before the edit until the rows fall in step again.
-        const std::vector<Position> old = std::move(it->second.rowStarts);
+        // The old rows go to the spare buffer and the new ones into the spare's memory: a
+        // keystroke in a line of a hundred thousand rows allocates nothing.
+        std::vector<Position>& starts = it->second.rowStarts;
+        spareRows_.swap(starts);
+        const std::vector<Position>& old = spareRows_;
         const Position offset = change.position - start;
         auto row = std::upper_bound(old.begin(), old.end(), offset) - old.begin() - 1;
         row = std::max<std::ptrdiff_t>(row - 1, 0);
-        std::vector<Position>& starts = it->second.rowStarts;
         starts.assign(old.begin(), old.begin() + row);
-        Wrap(start, end, old[static_cast<std::size_t>(row)], starts, &old,
-             offset + change.insertedLength, change.insertedLength - change.removedLength);
+        synced = Wrap(start, end, old[static_cast<std::size_t>(row)], starts, &old,
+                      offset + change.insertedLength, change.insertedLength - change.removedLength);
         rows = static_cast<std::int32_t>(starts.size());
     } else {
         rows = CountRows(line);
@@ -219,6 +226,7 @@ void TextLayout::UpdateWrappedLine(Position line, const TextChange& change) {
     rowsPerLine_[static_cast<std::size_t>(line)] = rows;
     rowIndex_.Add(static_cast<std::size_t>(line), rows - before);
     shiftedFrom_ = rows == before ? -1 : rowIndex_.Prefix(static_cast<std::size_t>(line));
+    changedUntil_ = synced < 0 ? -1 : rowIndex_.Prefix(static_cast<std::size_t>(line)) + synced - 1;
 }
 
 void TextLayout::UpdateLongLine(Position line, const TextChange& change) {
@@ -239,6 +247,7 @@ void TextLayout::UpdateLongLine(Position line, const TextChange& change) {
 
 void TextLayout::TextChanged(const TextChange& change) {
     scratchLine_ = -1;
+    changedUntil_ = -1;
     if (change.reset) {
         Rebuild();
         return;

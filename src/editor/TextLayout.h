@@ -74,6 +74,10 @@ public:
     /// Rows from `firstRow` on moved or changed by the last edit; -1 after an edit that kept
     /// every row in place (only the edited row needs repainting then).
     Position ShiftedFrom() const { return shiftedFrom_; }
+    /// After an edit that kept every row in place: the last row whose characters changed. In a
+    /// long wrapped line the rows after it show the same text as before, only moved along the
+    /// line, so they need no repainting. -1 when unknown (up to the line's end then).
+    Position ChangedUntil() const { return changedUntil_; }
 
 private:
     struct LongLine {
@@ -91,10 +95,11 @@ private:
     const std::vector<Position>& RowStartsOf(Position line) const;
     /// Greedy wrapping of [start, end) from `from` (an offset that begins a row), appending
     /// row starts (offsets) to out. With `old`, stops as soon as a new row start past `stable`
-    /// equals an old one moved by `shift`, and takes the old rows from there.
-    void Wrap(Position start, Position end, Position from, std::vector<Position>& out,
-              const std::vector<Position>* old = nullptr, Position stable = 0,
-              Position shift = 0) const;
+    /// equals an old one moved by `shift`, and takes the old rows from there; returns the index
+    /// in `out` of that first old row, or -1.
+    Position Wrap(Position start, Position end, Position from, std::vector<Position>& out,
+                  const std::vector<Position>* old = nullptr, Position stable = 0,
+                  Position shift = 0) const;
     double WidthOf(Position from, Position to, double x0) const;
     double LineX(Position line, Position lineStart, Position offset) const;
     void UpdateWrappedLine(Position line, const TextChange& change);
@@ -112,6 +117,8 @@ private:
     mutable double widest_ = 0;
     double maxAdvance_ = 8;
     Position shiftedFrom_ = 0;
+    Position changedUntil_ = -1;
+    std::vector<Position> spareRows_;   ///< the previous row starts of the last re-wrapped line
     mutable Position scratchLine_ = -1; ///< line whose row starts `scratch_` holds
     mutable std::vector<Position> scratch_;
 };

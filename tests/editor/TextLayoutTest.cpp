@@ -135,8 +135,17 @@ TEST(TextLayout, LongLineRewrapsIncrementally) {
     TextLayout layout(m);
     layout.SetMetrics(Advances(), 20);
     layout.SetWrapWidth(90);
+    const auto rowTexts = [&] {
+        std::vector<std::string> texts;
+        for (Position r = 0; r < layout.RowCount(); ++r) {
+            texts.push_back(m.GetText(layout.RowStart(r), layout.RowEnd(r) - layout.RowStart(r)));
+        }
+        return texts;
+    };
     for (int round = 0; round < 200; ++round) {
         const Position pos = 7 + static_cast<Position>(rng() % line.size());
+        const std::vector<std::string> before =
+            round % 10 == 0 ? rowTexts() : std::vector<std::string>{};
         switch (rng() % 3) {
         case 0:
             m.Replace(pos, 0, "x");
@@ -150,6 +159,15 @@ TEST(TextLayout, LongLineRewrapsIncrementally) {
         }
         if (round % 20 == 0) {
             ASSERT_EQ(Rows(layout), FreshRows(m, 90)) << "round " << round;
+        }
+        // Rows the view does not repaint after the edit show the text they showed before.
+        const Position until = layout.ChangedUntil();
+        if (!before.empty() && layout.ShiftedFrom() < 0 && until >= 0) {
+            const std::vector<std::string> after = rowTexts();
+            ASSERT_GE(until, layout.RowOfPosition(pos));
+            for (auto r = static_cast<std::size_t>(until) + 1; r < after.size(); ++r) {
+                ASSERT_EQ(after[r], before[r]) << "round " << round << " row " << r;
+            }
         }
     }
     ASSERT_EQ(Rows(layout), FreshRows(m, 90));

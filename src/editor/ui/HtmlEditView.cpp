@@ -244,8 +244,9 @@ void HtmlEditView::TextChanged(const TextChange& change) {
     const Position shifted = layout_.ShiftedFrom();
     if (shifted < 0) {
         const Position line = edit_.Model().LineFromPosition(change.position);
+        const Position until = layout_.ChangedUntil();
         UpdateRows(std::max<Position>(row - 1, 0),
-                   layout_.RowOfPosition(edit_.Model().LineEnd(line)));
+                   until >= 0 ? until : layout_.RowOfPosition(edit_.Model().LineEnd(line)));
     } else {
         UpdateRows(std::max<Position>(std::min(row, shifted) - 1, 0), layout_.RowCount());
     }
