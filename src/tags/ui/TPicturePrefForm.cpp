@@ -1,0 +1,37 @@
+// "Dávkové vkládání obrázků": three check boxes in the group "Volby".
+#include "tags/ui/TPicturePrefForm.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zn::tags::ui {
+
+TPicturePrefForm::TPicturePrefForm(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("PicturePrefForm"));
+    setWindowTitle(QStringLiteral("Dávkové vkládání obrázků"));
+    auto* group = new QGroupBox(QStringLiteral("Volby"), this);
+    auto* groupLayout = new QVBoxLayout(group);
+    CB1 = new QCheckBox(QStringLiteral("Zapisovat rozměry"), group);
+    CB2 = new QCheckBox(QStringLiteral("<BR Clear=All> za každým obrázkem"), group);
+    CB3 = new QCheckBox(QStringLiteral("Cik-Cak (střídat levé a pravé zarovnávání)"), group);
+    for (QCheckBox* box : {CB1, CB2, CB3})
+        groupLayout->addWidget(box);
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok->setDefault(true);
+    buttons->addButton(QStringLiteral("Storno"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addWidget(buttons);
+}
+
+TPictureOptions TPicturePrefForm::Options() const {
+    return {CB1->isChecked(), CB2->isChecked(), CB3->isChecked()};
+}
+
+} // namespace zn::tags::ui
