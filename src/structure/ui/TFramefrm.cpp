@@ -2,6 +2,7 @@
 #include "structure/ui/TFramefrm.h"
 
 #include "base/Cp1250.h"
+#include "base/ui/DialogButtons.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -108,12 +109,7 @@ TFramefrm::TFramefrm(QWidget* parent) : QDialog(parent) {
     side->addWidget(frame);
     side->addStretch(1);
 
-    auto* buttons = new QDialogButtonBox(this);
-    Button1 = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    Button1->setDefault(true);
-    buttons->addButton(QStringLiteral("Storno"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = base::ui::OkCancelButtons(this, &Button1);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Frames, 0, 0);

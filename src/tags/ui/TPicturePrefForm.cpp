@@ -1,10 +1,11 @@
 // "Dávkové vkládání obrázků": three check boxes in the group "Volby".
 #include "tags/ui/TPicturePrefForm.h"
 
+#include "base/ui/DialogButtons.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace zn::tags::ui {
@@ -19,12 +20,7 @@ TPicturePrefForm::TPicturePrefForm(QWidget* parent) : QDialog(parent) {
     CB3 = new QCheckBox(QStringLiteral("Cik-Cak (střídat levé a pravé zarovnávání)"), group);
     for (QCheckBox* box : {CB1, CB2, CB3})
         groupLayout->addWidget(box);
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setDefault(true);
-    buttons->addButton(QStringLiteral("Storno"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = base::ui::OkCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addWidget(buttons);

@@ -2,6 +2,7 @@
 #include "tags/ui/TTableForm.h"
 
 #include "base/Cp1250.h"
+#include "base/ui/DialogButtons.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPushButton>
 #include <QSlider>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -149,12 +149,7 @@ TTableForm::TTableForm(QWidget* parent) : QDialog(parent) {
     connect(BorderTrackBar, &QSlider::valueChanged, TableStringGrid->viewport(),
             qOverload<>(&QWidget::update));
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setDefault(true);
-    buttons->addButton(QStringLiteral("Storno"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = base::ui::OkCancelButtons(this);
 
     auto* top = new QHBoxLayout;
     top->addLayout(counts);
