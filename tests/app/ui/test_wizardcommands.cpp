@@ -1,5 +1,6 @@
 // The table wizard, the batch picture insertion and the frameset wizard in a running main
 // window: what reaches the document, undo, the questions and what is remembered.
+#include "app/ui/InspectorBridge.h"
 #include "app/ui/WizardCommands.h"
 #include "base/Cp1250.h"
 #include "structure/GifWriter.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -111,6 +113,10 @@ private slots:
                  qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("NAME=\"1x3_rám\" SCROLLING=AUTO NORESIZE>")));
         QCOMPARE(form_->ActiveDocument()->Caption(), menu);
+        QVERIFY(form_->Inspector->Inspector()
+                    .Panels()
+                    .As<QComboBox>("RefTarget")
+                    ->findText(QStringLiteral("1x3_rám")) >= 0);
         QCOMPARE(store_->ReadInteger("Software\\KVHTML\\FrameWizard", "RowsSp.Value").value_or(0),
                  3);
         form_->Documents().front()->EditedText().Undo();
