@@ -34,13 +34,21 @@ namespace zn::app::ui {
 
 namespace {
 
-const QStringList OpenFilters = {
+const QStringList OpenFilterList = {
     QStringLiteral("Web obrázek (*.jpg *.jpeg *.gif)"),
     QStringLiteral("obrázek (*.jpg *.jpeg *.gif *.bmp)"),
     QStringLiteral("JPEG obrázek (*.jpg *.jpeg)"),
     QStringLiteral("GIF obrázek (*.gif)"),
     QStringLiteral("BMP obrázek (*.bmp)"),
 };
+
+} // namespace
+
+const QStringList& PictureOpenFilters() {
+    return OpenFilterList;
+}
+
+namespace {
 
 const QStringList SaveFilters = {
     QStringLiteral("Jpeg (*.jpg *.jpe *.jpeg)"),
@@ -262,12 +270,12 @@ void TPPrevForm::UpdateCommands() {
 void TPPrevForm::OpenSBClick() {
     QFileDialog dialog(this, QStringLiteral("Otevřít obrázek"), openFolder_);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(OpenFilters);
-    dialog.selectNameFilter(OpenFilters.value(openFilterIndex_ - 1));
+    dialog.setNameFilters(PictureOpenFilters());
+    dialog.selectNameFilter(PictureOpenFilters().value(openFilterIndex_ - 1));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString fileName = dialog.selectedFiles().constFirst();
-    openFilterIndex_ = int(OpenFilters.indexOf(dialog.selectedNameFilter())) + 1;
+    openFilterIndex_ = int(PictureOpenFilters().indexOf(dialog.selectedNameFilter())) + 1;
     if (openFilterIndex_ <= 0)
         openFilterIndex_ = 2;
     openFolder_ = QFileInfo(fileName).absolutePath();

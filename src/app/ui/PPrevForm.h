@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QStringList>
 
 class QAction;
 class QFileDialog;
@@ -16,6 +17,9 @@ class QToolButton;
 namespace zn::app::ui {
 
 class TStretchImage;
+
+/// The filters of the picture open dialogs, in order: web pictures, all pictures, JPEG, GIF, BMP.
+const QStringList& PictureOpenFilters();
 
 class TPPrevForm : public QMainWindow {
     Q_OBJECT

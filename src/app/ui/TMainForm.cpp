@@ -15,6 +15,7 @@
 #include "app/ui/TMDIChild.h"
 #include "app/ui/TSaveForm.h"
 #include "app/ui/WindowPlacement.h"
+#include "app/ui/WizardCommands.h"
 #include "base/ui/QtPrompter.h"
 #include "tags/ui/TagActions.h"
 
@@ -72,6 +73,7 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent)
                          SpeedPanel, Menu(MainMenuId::Plugins));
     (new SearchCommands(*this))->Install();
     (new EncodingCommands(*this))->Install();
+    (new WizardCommands(*this))->Install();
     UpdateMenuVisibility();
     BuildInspectorPanel();
     saveForm_ = new TSaveForm(settings_.SaveInfo, this);
