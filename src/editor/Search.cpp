@@ -218,6 +218,11 @@ bool ReplaceInStore(const TextStore& text, Position start, std::string_view what
     return ReplaceIn(text, start, what, options, replacement, result);
 }
 
+bool ReplaceInString(std::string_view text, Position start, std::string_view what, int options,
+                     std::string_view replacement, ReplaceResult& result) {
+    return ReplaceIn(OneString{text}, start, what, options, replacement, result);
+}
+
 bool ReplaceText(std::string& text, Position start, std::string_view what, int options,
                  std::string_view replacement) {
     ReplaceResult result;

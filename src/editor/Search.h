@@ -71,6 +71,9 @@ struct ReplaceResult {
 /// ReplaceText over a document's text in one pass; false when nothing was found.
 bool ReplaceInStore(const TextStore& text, Position start, std::string_view what, int options,
                     std::string_view replacement, ReplaceResult& result);
+/// The same over a string.
+bool ReplaceInString(std::string_view text, Position start, std::string_view what, int options,
+                     std::string_view replacement, ReplaceResult& result);
 
 /// Searches the document from `start` (from 1) and puts the caret just after the occurrence
 /// (not selected); with an empty search text or no occurrence it says "Hledání skončilo".
