@@ -184,6 +184,13 @@ std::string InsertedText(const TAutoDef& item) {
     return std::string(text);
 }
 
+std::string TextFromLines(std::string_view lines) {
+    if (lines.ends_with('\n')) {
+        lines.remove_suffix(1);
+    }
+    return lines.empty() ? std::string() : NormalLines(lines);
+}
+
 AutoInsertResult AutoInsertText(std::string& text, const std::vector<TAutoDef>& items,
                                 LocalTime now) {
     AutoInsertResult result;

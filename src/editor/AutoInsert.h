@@ -77,6 +77,10 @@ std::string SkippedRecordsMessage(const ChnContent& content, const std::string& 
 /// The text a definition inserts, before its functions are expanded.
 std::string InsertedText(const TAutoDef& item);
 
+/// A definition's text from a text box whose lines end in LF (Windows-1250): every line followed
+/// by CR LF, an empty last line not counted.
+std::string TextFromLines(std::string_view lines);
+
 /// What a run of "Automaticky vkládat" did.
 struct AutoInsertResult {
     Position Replaced = 0; ///< occurrences replaced in all
