@@ -193,7 +193,9 @@ std::string TextFromLines(std::string_view lines) {
 
 AutoInsertResult AutoInsertText(std::string& text, const std::vector<TAutoDef>& items,
                                 LocalTime now) {
+    static const TEncodings none;
     AutoInsertResult result;
+    std::string out; // reused by every definition, so a long page is not allocated anew
     for (const TAutoDef& item : items) {
         if (!item.Ticked) {
             continue;
@@ -203,12 +205,24 @@ AutoInsertResult AutoInsertText(std::string& text, const std::vector<TAutoDef>& 
             result.Error = expanded.Error;
             break;
         }
-        ReplaceResult replaced;
-        if (ReplaceInString(text, 1, item.Abbreviation, kReplaceAll, expanded.Text, replaced)) {
-            text.replace(static_cast<std::size_t>(replaced.From),
-                         static_cast<std::size_t>(replaced.To - replaced.From), replaced.Middle);
-            result.Replaced += replaced.Count;
+        // ReplaceText with "all" only: case ignored, the search going on after each insertion.
+        const Searcher searcher(item.Abbreviation, kReplaceAll, none);
+        Position copied = 0;
+        Position hit = searcher.Find(text, 0);
+        if (hit < 0) {
+            continue;
         }
+        out.clear();
+        out.reserve(text.size() + text.size() / 8);
+        for (; hit >= 0; hit = searcher.Find(text, copied)) {
+            out.append(text, static_cast<std::size_t>(copied),
+                       static_cast<std::size_t>(hit - copied));
+            out += expanded.Text;
+            copied = hit + searcher.Length();
+            ++result.Replaced;
+        }
+        out.append(text, static_cast<std::size_t>(copied));
+        text.swap(out);
     }
     return result;
 }

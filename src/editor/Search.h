@@ -36,15 +36,16 @@ public:
     Position Length() const { return static_cast<Position>(needle_.size()); }
     const std::string& Needle() const { return needle_; }
     const std::array<std::uint8_t, 256>& Fold() const { return fold_; }
-    bool Identity() const { return identity_; }
+    /// The one byte that folds to the first byte of the needle, or -1 when several do.
+    int FirstByte() const { return firstByte_; }
 
 private:
     template <typename Source>
     Position FindIn(const Source& source, Position from) const;
 
     std::array<std::uint8_t, 256> fold_;
-    std::string needle_;    ///< folded search text
-    bool identity_ = false; ///< fold_ changes no byte
+    std::string needle_; ///< folded search text
+    int firstByte_ = -1;
 };
 
 /// The index (from 1) of the first occurrence of `what` in `text` at or after `start` (from 1),
@@ -71,9 +72,6 @@ struct ReplaceResult {
 /// ReplaceText over a document's text in one pass; false when nothing was found.
 bool ReplaceInStore(const TextStore& text, Position start, std::string_view what, int options,
                     std::string_view replacement, ReplaceResult& result);
-/// The same over a string.
-bool ReplaceInString(std::string_view text, Position start, std::string_view what, int options,
-                     std::string_view replacement, ReplaceResult& result);
 
 /// Searches the document from `start` (from 1) and puts the caret just after the occurrence
 /// (not selected); with an empty search text or no occurrence it says "Hledání skončilo".
