@@ -76,7 +76,7 @@ TAutoDefForm::TAutoDefForm(base::Prompter& prompter, QWidget* parent)
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     BuildActions();
     BuildMenus();
-    resize(640, 400);
+    resize(720, 440);
 
     connect(UpButton, &QToolButton::clicked, this, [this] { Change([this] { list_.Move(-1); }); });
     connect(DownButton, &QToolButton::clicked, this, [this] { Change([this] { list_.Move(1); }); });
@@ -165,6 +165,7 @@ void TAutoDefForm::BuildMenus() {
     panel->setObjectName(QStringLiteral("ToolPanel"));
     panel->setMovable(false);
     panel->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    addToolBar(Qt::LeftToolBarArea, panel);
     auto* add = new QAction(AddItem->icon(), QStringLiteral("Přidání položky"), panel);
     auto* remove = new QAction(DeleteItem->icon(), QStringLiteral("Smazání položky"), panel);
     connect(add, &QAction::triggered, AddItem, &QAction::trigger);
@@ -230,9 +231,19 @@ void TAutoDefForm::UpdateControls() {
     PasteItem->setEnabled(any && clip && clip->hasText());
 }
 
+void TAutoDefForm::ComeBack() {
+    // A closed question gives the focus to its own parent, the main window; the keys the user
+    // types next belong here.
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    }
+}
+
 void TAutoDefForm::AddItemClick() {
     while (true) {
         const auto name = prompter_.InputLine("Zadejte značku", "Zadejte značku", "");
+        ComeBack();
         if (!name || name->empty()) {
             return;
         }
@@ -251,6 +262,7 @@ void TAutoDefForm::RenameItemClick() {
     }
     const auto name = prompter_.InputLine("Změňte značku", "Změňte značku",
                                           base::Cp1250ToUtf8(current->Abbreviation));
+    ComeBack();
     if (name && !name->empty()) {
         Change([this, &name] { list_.Rename(base::Utf8ToCp1250(*name)); });
     }

@@ -85,6 +85,7 @@ private:
     /// Shows the list again after a change of its order or size.
     void ShowList();
     void ShowText();
+    void ComeBack();
     void Change(const std::function<void()>& change);
     QAction* MakeAction(const char* name, const QString& caption, const QKeySequence& key,
                         std::function<void()> run);
