@@ -59,6 +59,25 @@ INSTANTIATE_TEST_SUITE_P(
         ExpandCase{"*fnc*(DATE,d,x)", nullptr, "DATE: „x“ není"},
         ExpandCase{"*fnc*(DATE,d,2147483647)", nullptr, "DATE: datum je mimo"}));
 
+TEST(FormatDateTime, PatternLettersInAnyCaseWithCzechNamesAndSeparators) {
+    const LocalTime when = kNow + 45ms;
+    const std::pair<const char*, const char*> cases[] = {
+        {"d/m/yy", "5.12.26"},
+        {"DD.MM.YYYY", "05.12.2026"},
+        {"ddd dddd", "so sobota"},
+        {"mmm mmmm", "pro prosinec"},
+        {"ddddd|dddddd", "5.12.2026|5. prosince 2026"},
+        {"h:m:s hh:mm:ss", "9:7:3 09:07:03"},
+        {"hh nn mm", "09 07 12"},
+        {"t|tt|c", "9:07|9:07:03|5.12.2026 9:07:03"},
+        {"z zzz", "45 045"},
+        {"'d' \"yyyy\" x", "d yyyy x"},
+    };
+    for (const auto& [pattern, expected] : cases) {
+        EXPECT_EQ(FormatDateTime(pattern, when), Utf8ToCp1250(expected)) << pattern;
+    }
+}
+
 TEST(ExpandFunctions, DeepNestingStopsInsteadOfExhaustingTheStack) {
     std::string text;
     for (int i = 0; i < 5000; ++i) {
