@@ -36,7 +36,7 @@ const std::string kReplaceQuestion = "Zaměnit?";
 /// occurrence) or -1 to stop; onPiece sees every piece after its occurrences were reported.
 template <typename Source, typename OnHit, typename OnPiece>
 void ScanMatches(const Source& source, Position from, const std::string& needle,
-                 const std::array<std::uint8_t, 256>& fold, bool identity, OnHit&& onHit,
+                 const std::array<std::uint8_t, 256>& fold, int firstByte, OnHit&& onHit,
                  OnPiece&& onPiece) {
     const auto n = static_cast<Position>(needle.size());
     const Position length = source.Length();
@@ -54,9 +54,10 @@ void ScanMatches(const Source& source, Position from, const std::string& needle,
         const Position candidates = std::min(take, lastStart - start + 1);
         Position i = std::max<Position>(next - start, 0);
         while (i < candidates) {
-            if (identity) {
+            if (firstByte >= 0) {
+                // Only one byte can start an occurrence: the library's fast search finds it.
                 const void* hit =
-                    std::memchr(p + i, first, static_cast<std::size_t>(candidates - i));
+                    std::memchr(p + i, firstByte, static_cast<std::size_t>(candidates - i));
                 if (hit == nullptr) {
                     break;
                 }
@@ -102,7 +103,6 @@ Searcher::Searcher(std::string_view what, int options, const TEncodings& encodin
         // Without both definitions the texts stay as they are, and nobody is told.
         plain = encodings.Translation("Windows-1250", "ASCII");
     }
-    identity_ = true;
     for (int b = 0; b < 256; ++b) {
         auto c = static_cast<std::uint8_t>(b);
         if (plain) {
@@ -112,11 +112,17 @@ Searcher::Searcher(std::string_view what, int options, const TEncodings& encodin
             c = static_cast<std::uint8_t>(base::UpperCaseCZ(static_cast<char>(c)));
         }
         fold_[static_cast<std::size_t>(b)] = c;
-        identity_ = identity_ && c == b;
     }
     needle_.resize(what.size());
     for (std::size_t i = 0; i < what.size(); ++i) {
         needle_[i] = static_cast<char>(fold_[static_cast<std::uint8_t>(what[i])]);
+    }
+    if (!needle_.empty()) {
+        const auto first = static_cast<std::uint8_t>(needle_[0]);
+        firstByte_ = static_cast<int>(std::find(fold_.begin(), fold_.end(), first) - fold_.begin());
+        if (std::count(fold_.begin(), fold_.end(), first) != 1) {
+            firstByte_ = -1;
+        }
     }
 }
 
@@ -124,7 +130,7 @@ template <typename Source>
 Position Searcher::FindIn(const Source& source, Position from) const {
     Position found = -1;
     ScanMatches(
-        source, from, needle_, fold_, identity_,
+        source, from, needle_, fold_, firstByte_,
         [&](Position hit, const char*, Position) {
             found = hit;
             return Position{-1};
@@ -179,7 +185,7 @@ bool ReplaceIn(const Source& source, Position start, std::string_view what, int 
     Position lastEnd = -1;
     ScanMatches(
         source, std::max<Position>(start, 1) - 1, searcher.Needle(), searcher.Fold(),
-        searcher.Identity(),
+        searcher.FirstByte(),
         [&](Position hit, const char* data, Position pieceStart) {
             if (copied < 0) {
                 result.From = copied = hit;

@@ -36,15 +36,16 @@ public:
     Position Length() const { return static_cast<Position>(needle_.size()); }
     const std::string& Needle() const { return needle_; }
     const std::array<std::uint8_t, 256>& Fold() const { return fold_; }
-    bool Identity() const { return identity_; }
+    /// The one byte that folds to the first byte of the needle, or -1 when several do.
+    int FirstByte() const { return firstByte_; }
 
 private:
     template <typename Source>
     Position FindIn(const Source& source, Position from) const;
 
     std::array<std::uint8_t, 256> fold_;
-    std::string needle_;    ///< folded search text
-    bool identity_ = false; ///< fold_ changes no byte
+    std::string needle_; ///< folded search text
+    int firstByte_ = -1;
 };
 
 /// The index (from 1) of the first occurrence of `what` in `text` at or after `start` (from 1),

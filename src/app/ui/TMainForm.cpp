@@ -3,6 +3,7 @@
 
 #include "app/DocumentNames.h"
 #include "app/RecoveryJournal.h"
+#include "app/ui/AutoInsertCommands.h"
 #include "app/ui/CommandsAtInvocation.h"
 #include "app/ui/DiskChangeWatch.h"
 #include "app/ui/DocumentJournal.h"
@@ -74,6 +75,7 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent)
     (new SearchCommands(*this))->Install();
     (new EncodingCommands(*this))->Install();
     (new WizardCommands(*this))->Install();
+    (new AutoInsertCommands(*this))->Install();
     UpdateMenuVisibility();
     BuildInspectorPanel();
     saveForm_ = new TSaveForm(settings_.SaveInfo, this);

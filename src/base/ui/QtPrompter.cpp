@@ -74,13 +74,17 @@ void QtPrompter::Tell(const std::string& text, Severity severity) {
 std::optional<std::string> QtPrompter::InputLine(const std::string& caption,
                                                  const std::string& prompt,
                                                  const std::string& initial) {
-    bool accepted = false;
-    const QString value = QInputDialog::getText(parent_, QString::fromStdString(caption),
-                                                QString::fromStdString(prompt), QLineEdit::Normal,
-                                                QString::fromStdString(initial), &accepted);
-    if (!accepted) {
+    // The program's one-line input box: caption, prompt, edit box, "OK" and "Storno".
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(QString::fromStdString(caption));
+    dialog.setLabelText(QString::fromStdString(prompt));
+    dialog.setTextValue(QString::fromStdString(initial));
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Storno"));
+    if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
+    const QString value = dialog.textValue();
     return value.toStdString();
 }
 
