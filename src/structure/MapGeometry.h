@@ -51,6 +51,8 @@ public:
     void Move(int x, int y);
     /// A drawing or an edit is in progress: the controls outside the picture stay disabled.
     bool Busy() const { return drawing_ || state_ != 0; }
+    /// A new area is being drawn: its points so far form an open line.
+    bool Drawing() const { return drawing_; }
     /// The edit state: 0 none, 1-4 rectangle corner or circle move (1) / resize (2), 5 moving
     /// a rectangle, 6-9 its top, right, bottom, left edge; polygon vertices use 1.
     int EditState() const { return state_; }
