@@ -148,8 +148,11 @@ void MapCommands::WriteMapsBack() {
     const structure::TTextReplacement change = structure::ChangedStretch(before, after);
     if (change.Length > 0 || !change.Text.empty()) {
         edit->ReplaceRange(change.Start, change.Length, change.Text);
-        edit->ColorFrom(change.Start,
-                        change.Start + static_cast<editor::Position>(change.Text.size()));
+        // The stretch may begin inside a tag: colouring starts at that tag's "<".
+        const std::size_t open = change.Start > 0 ? after.rfind('<', change.Start - 1) : 0;
+        const editor::Position from =
+            open == std::string::npos ? 0 : static_cast<editor::Position>(open);
+        edit->ColorFrom(from, change.Start + static_cast<editor::Position>(change.Text.size()));
     }
     edit->Model().SetCaret(0);
 }
