@@ -63,6 +63,8 @@ private:
 QPushButton* Button(const char* name, const char* caption, const char* hint, QWidget* parent) {
     auto* b = new QPushButton(QString::fromUtf8(caption), parent);
     b->setObjectName(QLatin1String(name));
+    // Enter in a field must not start a new area; only OK is the default button.
+    b->setAutoDefault(false);
     b->setToolTip(QString::fromUtf8(hint));
     return b;
 }
@@ -199,6 +201,7 @@ QWidget* TMapForm::BuildPanel() {
     auto* ok = new QHBoxLayout();
     OKButton = Button("OKButton", "OK", "", panel);
     CancelButton = Button("CancelButton", "Storno", "", panel);
+    OKButton->setDefault(true);
     ok->addWidget(OKButton);
     ok->addWidget(CancelButton);
     form->addRow(ok);
@@ -314,6 +317,7 @@ void TMapForm::Prepare(AreaList& areas, const MapList& pairs,
     pairs_ = pairs;
     documentFileName_ = documentFileName;
     closeRequest_ = false;
+    Timer1->start(); // also closes the window when the map's picture is missing
     geometry_.Reset();
     EnableControls(true);
     RefCB->clear();
@@ -337,7 +341,6 @@ void TMapForm::Prepare(AreaList& areas, const MapList& pairs,
     }
     MapCombo->setCurrentIndex(index);
     ChooseMap(index);
-    Timer1->start();
 }
 
 std::string TMapForm::ChosenMap() const {

@@ -114,8 +114,7 @@ private slots:
         QCOMPARE(prompter_.shown.size(), std::size_t(1));
         QVERIFY(prompter_.shown[0].starts_with("Nelze otevřít soubor "));
         form.show();
-        form.TimerTick();
-        QVERIFY(!form.isVisible());
+        QTRY_VERIFY(!form.isVisible());
     }
 };
 
