@@ -216,14 +216,16 @@ std::vector<TPanelRow> BuildPanels() {
     panels.push_back({"MapPanel",
                       "Klikovací Mapa",
                       {"MAP"},
-                      {Rule("MNAme", K::Label, "NAME"), Rule("MapImg", K::Picture)}});
-    panels.push_back({"AreaPanel",
-                      "Klikovací oblast",
-                      {"AREA"},
-                      {C("AreaNoHref", "NOHREF", "NoHref"), E("AreaName", "ALT", "ALT"),
-                       E("AreaTarget", "TARGET", "TARGET"), E("AreaTI", "TABINDEX", "TABINDEX"),
-                       E("AreaAK", "ACCESSKEY", "ACCESSKEY"), Kb("AHRCB", "HREF", "HREF"),
-                       Rule("MaName", K::Label, "Mapa")}});
+                      {Rule("MNAme", K::Label, "NAME"), Rule("MapImg", K::Picture),
+                       Rule("SpeedButton31", K::Button, "Editace")}});
+    panels.push_back(
+        {"AreaPanel",
+         "Klikovací oblast",
+         {"AREA"},
+         {C("AreaNoHref", "NOHREF", "NoHref"), E("AreaName", "ALT", "ALT"),
+          E("AreaTarget", "TARGET", "TARGET"), E("AreaTI", "TABINDEX", "TABINDEX"),
+          E("AreaAK", "ACCESSKEY", "ACCESSKEY"), Kb("AHRCB", "HREF", "HREF"),
+          Rule("MaName", K::Label, "Mapa"), Rule("SpeedButton32", K::Button, "Editace")}});
     panels.push_back(
         {"FPanel",
          "Rám",

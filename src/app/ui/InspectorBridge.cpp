@@ -164,4 +164,10 @@ void TInspectorBridge::PicturePreviewed(const QImage& picture, bool show) {
     }
 }
 
+void TInspectorBridge::EditMap(const std::string& map, const std::string& area) {
+    if (OpenMapEditor) {
+        OpenMapEditor(map, area);
+    }
+}
+
 } // namespace zn::app::ui

@@ -6,6 +6,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -43,6 +44,9 @@ public:
     QImage LoadPreviewPicture(const std::string& fileName) override;
     void PageColorsRead(base::TColor body, base::TColor text, base::TColor link) override;
     void PicturePreviewed(const QImage& picture, bool show) override;
+    void EditMap(const std::string& map, const std::string& area) override;
+    /// Opens the image map editor (set by the map commands).
+    std::function<void(const std::string& map, const std::string& area)> OpenMapEditor;
 
     /// "Jít na obrázek...": the caret goes just after the chosen picture tag's "<".
     void GotoPicture();

@@ -11,6 +11,7 @@
 #include "app/ui/FileTabBar.h"
 #include "app/ui/FormStores.h"
 #include "app/ui/InspectorBridge.h"
+#include "app/ui/MapCommands.h"
 #include "app/ui/RecentFilesMenu.h"
 #include "app/ui/SearchCommands.h"
 #include "app/ui/TMDIChild.h"
@@ -78,6 +79,7 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent)
     (new AutoInsertCommands(*this))->Install();
     UpdateMenuVisibility();
     BuildInspectorPanel();
+    (new MapCommands(*this))->Install();
     saveForm_ = new TSaveForm(settings_.SaveInfo, this);
 
     // The clipboard is asked once per change, not at every tick of the timer.

@@ -76,6 +76,16 @@ TTagInspector::TTagInspector(InspectorHost& host, QStackedWidget* pages, QWidget
             maps->setEditText(text);
         };
     }
+    if (auto* edit = panels_->As<QPushButton>("SpeedButton31")) {
+        edit->setToolTip(QStringLiteral("Editovat mapu"));
+        connect(edit, &QPushButton::clicked, this,
+                [this] { host_.EditMap(panels_->TextOf("MNAme"), {}); });
+    }
+    if (auto* edit = panels_->As<QPushButton>("SpeedButton32")) {
+        edit->setToolTip(QStringLiteral("Editovat oblast"));
+        connect(edit, &QPushButton::clicked, this,
+                [this] { host_.EditMap(panels_->TextOf("MaName"), panels_->TextOf("AreaName")); });
+    }
     if (auto* play = panels_->As<QPushButton>("SndMP")) {
         play->hide();
         connect(play, &QPushButton::clicked, this, [this] {

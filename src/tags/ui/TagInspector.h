@@ -51,6 +51,9 @@ public:
     virtual void PageColorsRead(base::TColor body, base::TColor text, base::TColor link) = 0;
     /// A preview loaded a picture (`show` false) or was clicked (`show` true).
     virtual void PicturePreviewed(const QImage& picture, bool show) = 0;
+    /// Opens the image map editor on a map (its name without "#") and, if given, an area; a
+    /// host without the editor does nothing.
+    virtual void EditMap(const std::string& /*map*/, const std::string& /*area*/) {}
 };
 
 class TTagInspector : public QObject {

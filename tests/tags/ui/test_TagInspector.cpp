@@ -10,7 +10,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,6 +57,10 @@ public:
         link = l;
     }
     void PicturePreviewed(const QImage&, bool) override {}
+    std::vector<std::string> editedMap;
+    void EditMap(const std::string& map, const std::string& area) override {
+        editedMap = {map, area};
+    }
 };
 
 } // namespace
@@ -179,6 +185,8 @@ private slots:
         Load("<map name=mapa><area alt=Dům href=d.html></map>", "<area");
         QCOMPARE(Control<QLabel>("MaName")->text(), QStringLiteral("mapa"));
         QCOMPARE(host_->scans, 1);
+        Control<QPushButton>("SpeedButton32")->click();
+        QCOMPARE(host_->editedMap, (std::vector<std::string>{"mapa", "Dům"}));
         // A tag that needs no scan does not run one on every keystroke.
         Load("<td width=5>", "<td");
         host_->edit.SetAttribute("WIDTH", "6", true);
