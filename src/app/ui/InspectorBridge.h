@@ -9,6 +9,7 @@
 #include <memory>
 
 class QAction;
+class QFileDialog;
 
 namespace zn::structure::ui {
 class TGOTOIMGForm;
@@ -43,6 +44,10 @@ public:
     QImage LoadPreviewPicture(const std::string& fileName) override;
     void PageColorsRead(base::TColor body, base::TColor text, base::TColor link) override;
     void PicturePreviewed(const QImage& picture, bool show) override;
+    std::string ChooseLinkFor(const std::string& current, int browseKind) override;
+    void OpenInPictureProgram(const std::string& fileName, bool editor) override;
+    base::TColor DocumentBodyColor() override;
+    QWidget* DialogParent() override;
 
     /// "Jít na obrázek...": the caret goes just after the chosen picture tag's "<".
     void GotoPicture();
@@ -50,11 +55,14 @@ public:
 
 private:
     void TagChanged(TMDIChild* document);
+    /// The link history: the items of `RefCombo` from the link database.
+    void FillLinkHistory();
 
     TMainForm& form_;
     tags::ui::TTagInspector* inspector_;
     structure::ui::TGOTOIMGForm* gotoForm_ = nullptr;
     std::unique_ptr<FormState> gotoState_;
+    QFileDialog* linkDialog_ = nullptr;
 };
 
 } // namespace zn::app::ui

@@ -14,6 +14,7 @@
 #include "app/ui/SearchCommands.h"
 #include "app/ui/TMDIChild.h"
 #include "app/ui/TSaveForm.h"
+#include "app/ui/ToolCommands.h"
 #include "app/ui/WindowPlacement.h"
 #include "base/ui/QtPrompter.h"
 #include "tags/ui/TagActions.h"
@@ -72,6 +73,7 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent)
                          SpeedPanel, Menu(MainMenuId::Plugins));
     (new SearchCommands(*this))->Install();
     (new EncodingCommands(*this))->Install();
+    (new ToolCommands(*this))->Install();
     UpdateMenuVisibility();
     BuildInspectorPanel();
     saveForm_ = new TSaveForm(settings_.SaveInfo, this);
