@@ -65,22 +65,28 @@ int main(int argc, char** argv) {
     field->setFocus();
     QApplication::processEvents();
     std::vector<double> times;
+    std::vector<double> writes; ///< the rewrite and the read alone, without the repaint
     const char* const word = "obrazek s popisem ";
     for (int round = 0; round < 20; ++round) {
         for (const char* c = word; *c != '\0'; ++c) {
             QElapsedTimer timer;
             timer.start();
             field->insert(QString(QLatin1Char(*c)));
-            view->viewport()->repaint();
+            writes.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+            // The view repaints what the edit marked as changed, as the event loop would.
+            QApplication::processEvents();
             times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
         }
         field->clear();
         QApplication::processEvents();
     }
     std::sort(times.begin(), times.end());
+    std::sort(writes.begin(), writes.end());
     std::printf("typing into an inspector field on a 10 MB page: median %.3f ms, 95th percentile "
                 "%.3f ms, max %.3f ms per character (%zu characters)\n",
                 times[times.size() / 2], times[times.size() * 95 / 100], times.back(),
                 times.size());
+    std::printf("of which the rewrite and the read: median %.3f ms, 95th percentile %.3f ms\n",
+                writes[writes.size() / 2], writes[writes.size() * 95 / 100]);
     return 0;
 }
