@@ -1,6 +1,7 @@
 // Timing of typing into a Tag Inspector field on a 10 MB page: each character rewrites the
 // attribute in the tag, the tag is read back into the panel and the document view repaints
 // (run with QT_QPA_PLATFORM=offscreen).
+#include "InspectorBenchHost.h"
 #include "PageGenerator.h"
 
 #include "editor/THTMLRichEdit.h"
@@ -20,26 +21,9 @@
 
 using namespace zn;
 
-namespace {
-
-class Host : public tags::ui::InspectorHost {
-public:
-    editor::THTMLRichEdit edit;
-    editor::THTMLRichEdit* InspectedEdit() override { return &edit; }
-    std::string InspectedFileName() override { return "/nonexistent/page.html"; }
-    tags::ui::InspectorOptions InspectorSettings() override { return {}; }
-    base::TColor DocumentTextColor() override { return 0; }
-    tags::TDocumentLists ScanDocument() override { return {}; }
-    QImage LoadPreviewPicture(const std::string&) override { return {}; }
-    void PageColorsRead(base::TColor, base::TColor, base::TColor) override {}
-    void PicturePreviewed(const QImage&, bool) override {}
-};
-
-} // namespace
-
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    Host host;
+    bench::InspectorBenchHost host;
     host.edit.SyntaxHighLighting = true;
     host.edit.Model().Load(bench::GeneratePage(std::size_t(10) << 20));
     host.edit.ColorAll();

@@ -1,6 +1,8 @@
 // The colour editor dialog.
 #include "tags/ui/TColorForm.h"
 
+#include "tags/ui/DialogButtons.h"
+
 #include "base/HtmlColor.h"
 
 #include <QColorDialog>
@@ -65,14 +67,10 @@ TColorForm::TColorForm(QWidget* parent) : QDialog(parent) {
     codel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(new QLabel(QStringLiteral("kód:"), this), 5, 0);
     grid->addWidget(codel, 5, 1);
-    auto* buttons = new QDialogButtonBox(this);
+    QDialogButtonBox* buttons = OkStornoButtons(this);
     QPushButton* choose =
         buttons->addButton(QStringLiteral("Vybrat"), QDialogButtonBox::ActionRole);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Storno"), QDialogButtonBox::RejectRole);
     connect(choose, &QPushButton::clicked, this, [this] { ChooseSystemColor(); });
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     ScrollBarChange();
 }

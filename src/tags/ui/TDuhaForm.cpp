@@ -1,6 +1,8 @@
 // The rainbow text dialog.
 #include "tags/ui/TDuhaForm.h"
 
+#include "tags/ui/DialogButtons.h"
+
 #include "base/HtmlColor.h"
 #include "tags/SmallTools.h"
 #include "tags/ui/TRainBowPaintBox.h"
@@ -38,11 +40,8 @@ TDuhaForm::TDuhaForm(std::function<std::optional<std::string>(const std::string&
     form->addRow(QStringLiteral("Koncová barva:"), StopPanel);
     PaintBox = new TRainBowPaintBox(this);
     layout->addWidget(PaintBox);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("&Storno"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons =
+        OkStornoButtons(this, QStringLiteral("&OK"), QStringLiteral("&Storno"));
     layout->addWidget(buttons);
     connect(StartPanel, &QPushButton::clicked, this, [this] { PanelClick(true); });
     connect(StopPanel, &QPushButton::clicked, this, [this] { PanelClick(false); });

@@ -1,6 +1,8 @@
 // The font list dialog.
 #include "tags/ui/TFontForm.h"
 
+#include "tags/ui/DialogButtons.h"
+
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -24,11 +26,7 @@ TFontForm::TFontForm(QWidget* parent) : QDialog(parent) {
         item->setSizeHint(QSize(0, QFontMetrics(face).height() + 2));
     }
     layout->addWidget(FLB);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Storno"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = OkStornoButtons(this);
     layout->addWidget(buttons);
     resize(300, 400);
 }

@@ -1,6 +1,8 @@
 // The number-system converter dialog.
 #include "tags/ui/TNumChng.h"
 
+#include "tags/ui/DialogButtons.h"
+
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -58,11 +60,7 @@ TNumChng::TNumChng(QWidget* parent) : QDialog(parent) {
     PlacesUD->setValue(4);
     PlacesLabel = new QLabel(QStringLiteral("Počet míst:"), this);
     right->addRow(PlacesLabel, PlacesUD);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Storno"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = OkStornoButtons(this);
     layout->addWidget(buttons);
     connect(Source, &QLineEdit::textChanged, this, [this] { Convert(); });
     connect(SourceSoust, &QButtonGroup::idClicked, this, [this] { Convert(); });
