@@ -1,5 +1,6 @@
 // Timing of the Tag Inspector's refresh when the caret moves into a tag of a 10 MB page: the
 // current tag, the read and the filling of the Qt panel (run with QT_QPA_PLATFORM=offscreen).
+#include "InspectorBenchHost.h"
 #include "PageGenerator.h"
 
 #include "editor/THTMLRichEdit.h"
@@ -16,26 +17,9 @@
 
 using namespace zn;
 
-namespace {
-
-class Host : public tags::ui::InspectorHost {
-public:
-    editor::THTMLRichEdit edit;
-    editor::THTMLRichEdit* InspectedEdit() override { return &edit; }
-    std::string InspectedFileName() override { return "/nonexistent/page.html"; }
-    tags::ui::InspectorOptions InspectorSettings() override { return {}; }
-    base::TColor DocumentTextColor() override { return 0; }
-    tags::TDocumentLists ScanDocument() override { return {}; }
-    QImage LoadPreviewPicture(const std::string&) override { return {}; }
-    void PageColorsRead(base::TColor, base::TColor, base::TColor) override {}
-    void PicturePreviewed(const QImage&, bool) override {}
-};
-
-} // namespace
-
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    Host host;
+    bench::InspectorBenchHost host;
     host.edit.SyntaxHighLighting = true;
     host.edit.Model().Load(bench::GeneratePage(std::size_t(10) << 20));
     QWidget window;

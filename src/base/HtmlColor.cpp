@@ -54,6 +54,16 @@ std::optional<std::uint8_t> HexByte(std::string_view two) {
 
 } // namespace
 
+bool IsHtmlColorName(std::string_view text) {
+    const std::string name = LowerCaseCZ(text);
+    for (const auto& entry : kColorNames) {
+        if (name == entry.first) {
+            return true;
+        }
+    }
+    return false;
+}
+
 base::TColor HtmlToColor(std::string_view text) {
     std::string_view hex = text;
     if (text.empty() || text.front() != '#') {

@@ -141,7 +141,8 @@ bool THTMLRichEdit::GetAttributeValue(std::string_view name, std::string& value)
     return AttributeValue(Parameters, name, value);
 }
 
-void THTMLRichEdit::SetAttribute(std::string_view name, std::string_view value, bool upperCase) {
+void THTMLRichEdit::SetAttribute(std::string_view name, std::string_view value, bool upperCase,
+                                 bool typed) {
     if (!InTag) {
         return;
     }
@@ -180,11 +181,42 @@ void THTMLRichEdit::SetAttribute(std::string_view name, std::string_view value, 
             }
         }
     }
-    ReplaceRange(TagStart + offset, removed, text);
+    if (typed) {
+        StartTypedAttribute(name);
+        ReplaceTyped(TagStart + offset, removed, text);
+    } else {
+        ReplaceRange(TagStart + offset, removed, text);
+    }
     UpdateCurrentTag();
 }
 
-void THTMLRichEdit::RemoveAttribute(std::string_view name) {
+void THTMLRichEdit::StartTypedAttribute(std::string_view name) {
+    if (typedTag_ != TagStart || !SameTextCZ(typedAttribute_, name)) {
+        model_.BreakUndoMerge();
+        typedAttribute_ = name;
+        typedTag_ = TagStart;
+    }
+}
+
+void THTMLRichEdit::ReplaceTyped(Position start, Position length, std::string_view text) {
+    const std::string old = model_.GetText(start, length);
+    std::size_t prefix = 0;
+    while (prefix < old.size() && prefix < text.size() && old[prefix] == text[prefix]) {
+        ++prefix;
+    }
+    std::size_t suffix = 0;
+    while (suffix < old.size() - prefix && suffix < text.size() - prefix &&
+           old[old.size() - 1 - suffix] == text[text.size() - 1 - suffix]) {
+        ++suffix;
+    }
+    Updating = true;
+    model_.Replace(start + static_cast<Position>(prefix),
+                   static_cast<Position>(old.size() - prefix - suffix),
+                   text.substr(prefix, text.size() - prefix - suffix), Coalesce::Field);
+    Updating = false;
+}
+
+void THTMLRichEdit::RemoveAttribute(std::string_view name, bool typed) {
     auto found = std::find_if(Parameters.begin(), Parameters.end(), [&](const TTagParameter& p) {
         return SameTextCZ(p.ParamName, name);
     });
@@ -199,7 +231,12 @@ void THTMLRichEdit::RemoveAttribute(std::string_view name) {
     }
     const Position end = found->EndOffset();
     const Position before = model_.Length();
-    ReplaceRange(TagStart + start, end - start, {});
+    if (typed) {
+        StartTypedAttribute(name);
+        ReplaceTyped(TagStart + start, end - start, {});
+    } else {
+        ReplaceRange(TagStart + start, end - start, {});
+    }
     const Position removed = before - model_.Length();
     found = Parameters.erase(found);
     for (auto it = found; it != Parameters.end(); ++it) {
@@ -210,6 +247,9 @@ void THTMLRichEdit::RemoveAttribute(std::string_view name) {
         if (it->EqualsOffset >= 0) {
             it->EqualsOffset -= removed;
         }
+    }
+    if (typed) {
+        UpdateCurrentTag();
     }
 }
 

@@ -59,8 +59,11 @@ public:
     virtual void UpdateCurrentTag();
     /// The value of the first attribute of that name (any case), without its enclosing quotes.
     bool GetAttributeValue(std::string_view name, std::string& value) const;
-    void SetAttribute(std::string_view name, std::string_view value, bool upperCase);
-    void RemoveAttribute(std::string_view name);
+    /// With `typed` the value comes from a field the user types in: only the characters that
+    /// differ are replaced, the selection stays, and the edits of one word form one undo step.
+    void SetAttribute(std::string_view name, std::string_view value, bool upperCase,
+                      bool typed = false);
+    void RemoveAttribute(std::string_view name, bool typed = false);
     void ReplaceRange(Position start, Position length, std::string_view text);
     void RenameTagPair(Position p, std::string_view newName, bool upperCase);
     void SelectTagPair(Position p, bool whole);
@@ -106,12 +109,18 @@ private:
     void Busy(bool busy) const;
 
     void UndoOrRedo(bool undo);
+    /// ReplaceRange for a typed field: the differing middle only, merged per word.
+    void ReplaceTyped(Position start, Position length, std::string_view text);
+    /// Typed values of another attribute or tag start an undo step of their own.
+    void StartTypedAttribute(std::string_view name);
 
     TextModel model_;
     TagLayout layout_;          ///< reused by colouring passes
     bool trackChanges_ = false; ///< an undo or redo runs: note the stretch it changes
     Position changedFrom_ = 0;
     Position changedTo_ = -1;
+    std::string typedAttribute_; ///< the attribute a field was last typed into
+    Position typedTag_ = -1;     ///< and the start of its tag
 };
 
 } // namespace zn::editor

@@ -177,7 +177,8 @@ void TextModel::ReplaceSelection(std::string_view text, Coalesce coalesce) {
     RecordAndApply(SelStart(), SelLength(), normal, {end, end}, coalesce);
 }
 
-TextModel::Range TextModel::Replace(Position pos, Position len, std::string_view text) {
+TextModel::Range TextModel::Replace(Position pos, Position len, std::string_view text,
+                                    Coalesce coalesce) {
     const Position start = Snap(pos);
     const Position end = len > 0 ? std::max(start, Snap(pos + len, true)) : start;
     std::string buffer;
@@ -185,7 +186,7 @@ TextModel::Range TextModel::Replace(Position pos, Position len, std::string_view
     const auto inserted = static_cast<Position>(normal.size());
     const Selection after{MapPosition(sel_.anchor, start, end - start, inserted),
                           MapPosition(sel_.caret, start, end - start, inserted)};
-    RecordAndApply(start, end - start, normal, after, Coalesce::None);
+    RecordAndApply(start, end - start, normal, after, coalesce);
     return {start, end - start};
 }
 

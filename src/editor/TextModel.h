@@ -113,7 +113,8 @@ public:
         Position position;
         Position length;
     };
-    Range Replace(Position pos, Position len, std::string_view text);
+    Range Replace(Position pos, Position len, std::string_view text,
+                  Coalesce coalesce = Coalesce::None);
     /// Typing: inserts at the caret, over the next characters of the line in overwrite mode.
     void Type(std::string_view text);
     void Backspace();
@@ -158,6 +159,8 @@ public:
     // --- undo ---
     void BeginUndoGroup() { undo_.BeginGroup(sel_); }
     void EndUndoGroup() { undo_.EndGroup(sel_); }
+    /// The next edit starts an undo step of its own.
+    void BreakUndoMerge() { undo_.BreakCoalescing(); }
     bool CanUndo() const { return undo_.CanUndo(); }
     bool CanRedo() const { return undo_.CanRedo(); }
     void Undo();

@@ -53,6 +53,16 @@ bool UndoHistory::Continues(const Replacement& edit, Coalesce coalesce) const {
         return false;
     }
     const Replacement& last = steps_.back().edits.back();
+    if (coalesce == Coalesce::Field) {
+        const Position offset = edit.position - last.position;
+        if (offset < 0 || offset + static_cast<Position>(edit.removed.size()) >
+                              static_cast<Position>(last.inserted.size())) {
+            return false;
+        }
+        // A word typed after a blank begins a step of its own.
+        return edit.inserted.empty() || IsBlank(edit.inserted.front()) || offset == 0 ||
+               !IsBlank(last.inserted[static_cast<std::size_t>(offset - 1)]);
+    }
     if (coalesce == Coalesce::Typing) {
         if (edit.position != last.position + static_cast<Position>(last.inserted.size())) {
             return false;
@@ -82,6 +92,21 @@ void UndoHistory::Record(Replacement edit, const Selection& before, const Select
     if (!paused && Continues(edit, coalesce)) {
         Step& step = steps_.back();
         Replacement& last = step.edits.back();
+        if (coalesce == Coalesce::Field) {
+            last.inserted.replace(static_cast<std::size_t>(edit.position - last.position),
+                                  edit.removed.size(), edit.inserted);
+            step.after = after;
+            if (step.edits.size() == 1 && last.inserted == last.removed) {
+                // The field is back to what it held: the step changes nothing any more.
+                steps_.pop_back();
+                applied_ = steps_.size();
+                if (saved_ > static_cast<std::ptrdiff_t>(applied_)) {
+                    saved_ = -1;
+                }
+                lastCoalesce_ = Coalesce::None;
+            }
+            return;
+        }
         if (coalesce == Coalesce::Typing) {
             // In overwrite mode each character also removed the one that followed the last.
             last.removed += edit.removed;

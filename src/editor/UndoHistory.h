@@ -27,8 +27,10 @@ struct Replacement {
     std::string inserted;
 };
 
-/// What typing-like edits may be merged into the step before.
-enum class Coalesce { None, Typing, Deleting };
+/// What typing-like edits may be merged into the step before. `Field` is a value typed into a
+/// field outside the text (the Tag Inspector): its edit merges when it lies within the text the
+/// step before put in, so a word typed there is one step even though quotes come and go.
+enum class Coalesce { None, Typing, Deleting, Field };
 
 class UndoHistory {
 public:

@@ -4,6 +4,7 @@
 #include "base/HtmlColor.h"
 #include "base/TextCase.h"
 #include "editor/TagParser.h"
+#include "tags/InspectorWrite.h"
 
 #include <algorithm>
 
@@ -54,7 +55,7 @@ public:
         switch (row.Kind) {
         case ReaderKind::Edit:
         case ReaderKind::Combo:
-            Add(row).Text = value;
+            Add(row).Text = ValueToField(value);
             break;
         case ReaderKind::Check:
             Add(row).Checked = present;
@@ -124,7 +125,7 @@ void ReadLink(Reader& reader, const TInspectorContext& context, TInspectorRead& 
     }
     reader.Rule("AType", ReaderKind::Enumerated).Index = type;
     TControlValue& combo = reader.Rule("RefCombo", ReaderKind::Combo);
-    combo.Text = ref;
+    combo.Text = ValueToField(ref);
     combo.FocusGuarded = true;
 }
 

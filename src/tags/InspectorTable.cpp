@@ -65,17 +65,20 @@ std::vector<TPanelRow> BuildPanels() {
                       {Rule("SizeBar", K::Bar, "Velikost"), Rule("HPreview", K::Label),
                        R("Align", "ALIGN", 3, 0, "Zarovnání",
                          {"vůbec", "vlevo", "střed", "vpravo", "rozložit"})}});
-    panels.push_back({"InputPanel",
-                      "Input",
-                      {"INPUT"},
-                      {Kb("InputTypeCB", "TYPE", "TYPE",
-                          {"TEXT", "PASSWORD", "CHECKBOX", "RADIO", "SUBMIT", "RESET", "FILE",
-                           "HIDDEN", "IMAGE", "BUTTON"}),
-                       E("NameEdit", "NAME", "NAME"), E("ValueEdit", "VALUE", "VALUE"),
-                       E("SrcEdit", "SRC", "SRC"), E("AltEdit", "ALT", "ALT"),
-                       E("SizeEdit", "SIZE", "SIZE"), E("MaxLEdit", "MAXLENGTH", "MAXLENGTH"),
-                       C("CheckCH", "CHECKED", "Checked"), C("DisabledCH", "DISABLED", "Disabled"),
-                       C("ReadOnlyCH", "READONLY", "ReadOnly"), Rule("InputImage", K::Picture)}});
+    panels.push_back(
+        {"InputPanel",
+         "Input",
+         {"INPUT"},
+         {Kb("InputTypeCB", "TYPE", "TYPE",
+             {"TEXT", "PASSWORD", "CHECKBOX", "RADIO", "SUBMIT", "RESET", "FILE", "HIDDEN", "IMAGE",
+              "BUTTON"}),
+          E("NameEdit", "NAME", "NAME"), E("ValueEdit", "VALUE", "VALUE"),
+          E("SrcEdit", "SRC", "SRC"), E("AltEdit", "ALT", "ALT"), E("SizeEdit", "SIZE", "SIZE"),
+          E("MaxLEdit", "MAXLENGTH", "MAXLENGTH"), C("CheckCH", "CHECKED", "Checked"),
+          C("DisabledCH", "DISABLED", "Disabled"), C("ReadOnlyCH", "READONLY", "ReadOnly"),
+          Rule("InputBrowse", K::Button, "..."), Rule("InputRefresh", K::Button, "Znovu načíst"),
+          Rule("InputView", K::Button, "Prohlédnout"), Rule("InputEditSB", K::Button, "Editovat"),
+          Rule("InputImage", K::Picture)}});
     panels.push_back(
         {"FormPanel",
          "Formulář",
@@ -108,25 +111,28 @@ std::vector<TPanelRow> BuildPanels() {
                       {R("PAlign", "ALIGN", 3, 0, "Zarovnání",
                          {"žádné", "vlevo", "střed", "vpravo", "rozložit"}),
                        C("NoWrapChb", "NOWRAP", "NoWrap")}});
+    panels.push_back({"APanel",
+                      "Odkaz",
+                      {"A"},
+                      {{"AType", "", K::Enumerated, 0, 0, 0, "Typ", {"HREF", "NAME"}},
+                       Rule("RefCombo", K::Combo, "Odkaz"),
+                       Kb("RefTarget", "TARGET", "TARGET", {"_top", "_parent", "_self", "_blank"}),
+                       Rule("RefBrowse", K::Button, "...")}});
     panels.push_back(
-        {"APanel",
-         "Odkaz",
-         {"A"},
-         {{"AType", "", K::Enumerated, 0, 0, 0, "Typ", {"HREF", "NAME"}},
-          Rule("RefCombo", K::Combo, "Odkaz"),
-          Kb("RefTarget", "TARGET", "TARGET", {"_top", "_parent", "_self", "_blank"})}});
-    panels.push_back({"IMGPanel",
-                      "Obrázek",
-                      {"IMG", "IMAGE"},
-                      {E("IMGAlt", "ALT", "ALT"), E("IMGSRC", "SRC", "SRC"),
-                       Kb("usemapCB", "USEMAP", "USEMAP"), E("IMGWidth", "WIDTH", "WIDTH"),
-                       E("IMGHeight", "HEIGHT", "HEIGHT"), E("IMGBorder", "BORDER", "BORDER"),
-                       E("IMGHSpace", "HSPACE", "HSPACE"), E("IMGVSpace", "VSPACE", "VSPACE"),
-                       Kb("AlignCombo", "ALIGN", "ALIGN",
-                          {"left", "right", "top", "texttop", "middle", "absmiddle", "baseline",
-                           "bottom", "absbottom"}),
-                       C("ISMAP", "ISMAP", "ISMAP"), Rule("FillXYSB", K::Button, "Vložit rozměry"),
-                       Rule("IMGImage", K::Picture)}});
+        {"IMGPanel",
+         "Obrázek",
+         {"IMG", "IMAGE"},
+         {E("IMGAlt", "ALT", "ALT"), E("IMGSRC", "SRC", "SRC"), Kb("usemapCB", "USEMAP", "USEMAP"),
+          E("IMGWidth", "WIDTH", "WIDTH"), E("IMGHeight", "HEIGHT", "HEIGHT"),
+          E("IMGBorder", "BORDER", "BORDER"), E("IMGHSpace", "HSPACE", "HSPACE"),
+          E("IMGVSpace", "VSPACE", "VSPACE"),
+          Kb("AlignCombo", "ALIGN", "ALIGN",
+             {"left", "right", "top", "texttop", "middle", "absmiddle", "baseline", "bottom",
+              "absbottom"}),
+          C("ISMAP", "ISMAP", "ISMAP"), Rule("IMGBrowse", K::Button, "..."),
+          Rule("FillXYSB", K::Button, "Vložit rozměry"),
+          Rule("RefreshSB", K::Button, "Znovu načíst"), Rule("IMGView", K::Button, "Prohlédnout"),
+          Rule("IMGEditSB", K::Button, "Editovat"), Rule("IMGImage", K::Picture)}});
     panels.push_back(
         {"BodyPanel",
          "BODY",
@@ -135,12 +141,15 @@ std::vector<TPanelRow> BuildPanels() {
           E("LeftMargin", "LEFTMARGIN", "LEFTMARGIN"),
           P("BackGround", "BGCOLOR", kSilver, "Pozadí"), L("TextL", "TEXT", kBlack, "Text"),
           L("LinkL", "LINK", kBlue, "Link"), L("AlinkL", "ALINK", kRed, "ALink"),
-          L("VlinkL", "VLINK", kMagenta, "VLink"), Rule("BGImage", K::Picture)}});
-    panels.push_back({"FontPanel",
-                      "Font",
-                      {"FONT", "BASEFONT"},
-                      {Rule("FLabel", K::Label), E("Size", "SIZE", "SIZE"),
-                       Kb("FaceCombo", "FACE", "FACE"), P("FontColor", "COLOR", kBlack, "Barva")}});
+          L("VlinkL", "VLINK", kMagenta, "VLink"), Rule("BGBrowse", K::Button, "..."),
+          Rule("BGRefresh", K::Button, "Znovu načíst"), Rule("BGView", K::Button, "Prohlédnout"),
+          Rule("BGEditSB", K::Button, "Editovat"), Rule("BGImage", K::Picture)}});
+    panels.push_back(
+        {"FontPanel",
+         "Font",
+         {"FONT", "BASEFONT"},
+         {Rule("FLabel", K::Label), E("Size", "SIZE", "SIZE"), Kb("FaceCombo", "FACE", "FACE"),
+          Rule("FontSelect", K::Button, "Vybrat"), P("FontColor", "COLOR", kBlack, "Barva")}});
     panels.push_back({"ULPanel",
                       "Netříděný seznam",
                       {"UL"},
@@ -208,11 +217,13 @@ std::vector<TPanelRow> BuildPanels() {
                        "HD2Panel", "HL2Panel");
         panels.push_back(std::move(head));
     }
-    panels.push_back({"BGSPanel",
-                      "BGSound",
-                      {"BGSOUND"},
-                      {E("SndSrc", "SRC", "SRC"), E("Rep", "LOOP", "LOOP"),
-                       E("Dela", "DELAY", "DELAY"), Rule("SndMP", K::Button, "Přehrát")}});
+    panels.push_back(
+        {"BGSPanel",
+         "BGSound",
+         {"BGSOUND"},
+         {E("SndSrc", "SRC", "SRC"), E("Rep", "LOOP", "LOOP"), E("Dela", "DELAY", "DELAY"),
+          Rule("SndBrowse", K::Button, "..."), Rule("InfiniteSB", K::Button, "Infinite"),
+          Rule("SndMP", K::Button, "Přehrát")}});
     panels.push_back({"MapPanel",
                       "Klikovací Mapa",
                       {"MAP"},
@@ -233,7 +244,7 @@ std::vector<TPanelRow> BuildPanels() {
          {Kb("FSrc", "SRC", "SRC"), E("FName", "NAME", "NAME"),
           E("MWidth", "MARGINWIDTH", "MARGINWIDTH"), E("MHeight", "MARGINHEIGHT", "MARGINHEIGHT"),
           R("Scrolling", "SCROLLING", 6, 2, "Scrolling", {"Yes", "No", "Auto"}),
-          C("NoResize", "NORESIZE", "NoResize")}});
+          C("NoResize", "NORESIZE", "NoResize"), Rule("FSrcBrowse", K::Button, "...")}});
     panels.push_back(
         {"FSPanel",
          "Frameset",
@@ -249,7 +260,11 @@ std::vector<TPanelRow> BuildPanels() {
                       {},
                       {E("IDEdit", "ID", "ID"), Kb("ClassCombo", "CLASS", "CLASS"),
                        E("TitleEdit", "TITLE", "TITLE"), E("StyleEdit", "STYLE", "STYLE")}});
-    panels.push_back({"ChangePanel", "Typ textu", {}, {Rule("TTCB", K::Combo, "Změna na:")}});
+    panels.push_back(
+        {"ChangePanel",
+         "Typ textu",
+         {},
+         {Rule("TTCB", K::Combo, "Změna na:"), Rule("DeleteSB", K::Button, "Vymazat")}});
     return panels;
 }
 

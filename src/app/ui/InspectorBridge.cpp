@@ -5,6 +5,7 @@
 #include "app/ui/PPrevForm.h"
 #include "app/ui/TMDIChild.h"
 #include "app/ui/TMainForm.h"
+#include "base/ui/LinkDialogs.h"
 #include "editor/ui/HtmlEditView.h"
 #include "structure/DocumentStructure.h"
 #include "structure/PictureType.h"
@@ -12,6 +13,8 @@
 #include "structure/ui/TGOTOIMGForm.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QScrollArea>
 #include <QSpinBox>
@@ -39,6 +42,14 @@ TInspectorBridge::TInspectorBridge(TMainForm& form, QStackedWidget* pages, QWidg
     connect(inspector_->StylySB(), &QToolButton::toggled, this,
             [this](bool down) { form_.HostSettings().StylySBDown = down; });
     connect(&form_, &TMainForm::TagChanged, this, &TInspectorBridge::TagChanged);
+    // Addresses typed into the three link fields feed the link history once the focus leaves.
+    for (const char* name : {"RefCombo", "AHRCB", "FSrc"}) {
+        if (auto* combo = inspector_->Panels().As<QComboBox>(name)) {
+            form_.RegisterUrlField(combo);
+        }
+    }
+    connect(&form_, &TMainForm::LinkDatabaseChanged, this, &TInspectorBridge::FillLinkHistory);
+    FillLinkHistory();
     GotoIMAGE1 =
         form_.AddCommand(form_.Menu(MainMenuId::Upravy),
                          {"GotoIMAGE1",
@@ -76,6 +87,53 @@ void TInspectorBridge::GotoPicture() {
 }
 
 TInspectorBridge::~TInspectorBridge() = default;
+
+void TInspectorBridge::FillLinkHistory() {
+    auto* ref = inspector_->Panels().As<QComboBox>("RefCombo");
+    if (ref == nullptr) {
+        return;
+    }
+    const QString text = ref->currentText();
+    const bool guard = inspector_->WriteGuard;
+    inspector_->WriteGuard = true;
+    ref->clear();
+    for (const std::string& link : form_.HostSettings().LinkDatabase) {
+        ref->addItem(QString::fromStdString(link));
+    }
+    ref->setEditText(text);
+    inspector_->WriteGuard = guard;
+}
+
+std::string TInspectorBridge::ChooseLinkFor(const std::string& current, int browseKind) {
+    if (linkDialog_ == nullptr) {
+        linkDialog_ = new QFileDialog(&form_);
+    }
+    static const QStringList kFilters[] = {{QStringLiteral("Všechny soubory (*)")},
+                                           {QStringLiteral("Obrázky (*.gif *.jpg *.jpeg *.png)"),
+                                            QStringLiteral("Všechny soubory (*)")},
+                                           {QStringLiteral("Zvuky (*.wav *.mid *.midi *.au *.mp3)"),
+                                            QStringLiteral("Všechny soubory (*)")}};
+    linkDialog_->setNameFilters(kFilters[std::clamp(browseKind, 0, 2)]);
+    base::ui::LinkPrompter prompter(&form_, "Značkář");
+    const QString chosen = base::ui::ChooseLink(*linkDialog_, tags::ui::FromBytes(current),
+                                                form_.LinkSettings(), prompter);
+    return tags::ui::ToBytes(chosen);
+}
+
+void TInspectorBridge::OpenInPictureProgram(const std::string& fileName, bool editor) {
+    const Settings& s = form_.HostSettings();
+    form_.RunExternal(QString::fromStdString(editor ? s.ExternalEditor : s.ExternalViewer),
+                      QString::fromStdString(fileName));
+}
+
+base::TColor TInspectorBridge::DocumentBodyColor() {
+    TMDIChild* document = form_.ActiveDocument();
+    return document != nullptr ? document->DocBackground : 0xFFFFFF;
+}
+
+QWidget* TInspectorBridge::DialogParent() {
+    return &form_;
+}
 
 QWidget* TInspectorBridge::DockContent(QStackedWidget* pages) {
     auto* content = new QWidget();

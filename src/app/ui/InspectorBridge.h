@@ -10,6 +10,7 @@
 #include <memory>
 
 class QAction;
+class QFileDialog;
 
 namespace zn::structure::ui {
 class TGOTOIMGForm;
@@ -47,6 +48,10 @@ public:
     void EditMap(const std::string& map, const std::string& area) override;
     /// Opens the image map editor (set by the map commands).
     std::function<void(const std::string& map, const std::string& area)> OpenMapEditor;
+    std::string ChooseLinkFor(const std::string& current, int browseKind) override;
+    void OpenInPictureProgram(const std::string& fileName, bool editor) override;
+    base::TColor DocumentBodyColor() override;
+    QWidget* DialogParent() override;
 
     /// "Jít na obrázek...": the caret goes just after the chosen picture tag's "<".
     void GotoPicture();
@@ -54,11 +59,14 @@ public:
 
 private:
     void TagChanged(TMDIChild* document);
+    /// The link history: the items of `RefCombo` from the link database.
+    void FillLinkHistory();
 
     TMainForm& form_;
     tags::ui::TTagInspector* inspector_;
     structure::ui::TGOTOIMGForm* gotoForm_ = nullptr;
     std::unique_ptr<FormState> gotoState_;
+    QFileDialog* linkDialog_ = nullptr;
 };
 
 } // namespace zn::app::ui

@@ -16,6 +16,7 @@
 #include "app/ui/SearchCommands.h"
 #include "app/ui/TMDIChild.h"
 #include "app/ui/TSaveForm.h"
+#include "app/ui/ToolCommands.h"
 #include "app/ui/WindowPlacement.h"
 #include "app/ui/WizardCommands.h"
 #include "base/ui/QtPrompter.h"
@@ -77,6 +78,7 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent)
     (new EncodingCommands(*this))->Install();
     (new WizardCommands(*this))->Install();
     (new AutoInsertCommands(*this))->Install();
+    (new ToolCommands(*this))->Install();
     UpdateMenuVisibility();
     BuildInspectorPanel();
     (new MapCommands(*this))->Install();

@@ -269,6 +269,16 @@ void TInspectorPanels::SetColor(QWidget* widget, ReaderKind kind, base::TColor c
     widget->setPalette(palette);
 }
 
+void TInspectorPanels::SetControlColor(const std::string& control, base::TColor color) {
+    if (QWidget* w = Control(control)) {
+        SetColor(w,
+                 qobject_cast<QLabel*>(w) != nullptr && !w->autoFillBackground()
+                     ? ReaderKind::LabelColor
+                     : ReaderKind::Color,
+                 color);
+    }
+}
+
 base::TColor TInspectorPanels::ColorOf(const std::string& control) const {
     auto it = colors_.find(control);
     return it != colors_.end() ? it->second : 0;

@@ -62,6 +62,8 @@ public:
     void Apply(const TInspectorRead& read);
     /// The colour a colour panel or label shows.
     base::TColor ColorOf(const std::string& control) const;
+    /// Gives a colour panel or label a colour.
+    void SetControlColor(const std::string& control, base::TColor color);
     /// Text of an edit, combo box or label.
     std::string TextOf(const std::string& control) const;
 

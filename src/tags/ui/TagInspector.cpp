@@ -3,6 +3,7 @@
 
 #include "base/Cp1250.h"
 #include "base/Links.h"
+#include "tags/ui/InspectorWriters.h"
 
 #include <QAudioOutput>
 #include <QButtonGroup>
@@ -99,6 +100,7 @@ TTagInspector::TTagInspector(InspectorHost& host, QStackedWidget* pages, QWidget
             }
         });
     }
+    writers_ = new TInspectorWriters(*this);
 }
 
 TTagInspector::~TTagInspector() {

@@ -22,6 +22,8 @@ class QWidget;
 
 namespace zn::tags::ui {
 
+class TInspectorWriters;
+
 /// The settings the inspector reads.
 struct InspectorOptions {
     bool AutoShow = true;
@@ -54,6 +56,22 @@ public:
     /// Opens the image map editor on a map (its name without "#") and, if given, an area; a
     /// host without the editor does nothing.
     virtual void EditMap(const std::string& /*map*/, const std::string& /*area*/) {}
+
+    // --- what the panel buttons need; the defaults do nothing ---
+    /// Lets the user choose a file for a link field; `current` when cancelled.
+    virtual std::string ChooseLinkFor(const std::string& current, int browseKind) {
+        (void)browseKind;
+        return current;
+    }
+    /// Opens a file (UTF-8) in the external picture viewer, or editor with `editor`.
+    virtual void OpenInPictureProgram(const std::string& fileName, bool editor) {
+        (void)fileName;
+        (void)editor;
+    }
+    /// The active document's page colour (the font list's background).
+    virtual base::TColor DocumentBodyColor() { return 0xFFFFFF; }
+    /// The parent of the inspector's dialogs.
+    virtual QWidget* DialogParent() { return nullptr; }
 };
 
 class TTagInspector : public QObject {
@@ -72,6 +90,7 @@ public:
     QWidget* CurrentPanel() const;
 
     TInspectorPanels& Panels() { return *panels_; }
+    TInspectorWriters& Writers() { return *writers_; }
     /// The tool button "Styly": attributes and styles instead of the tag's own panel.
     QToolButton* StylySB() const { return stylySB_; }
 
@@ -80,20 +99,24 @@ public:
     bool ComboWriteFlag = false;
     std::string LastPreviewed; ///< file of the picture last loaded into the IMG preview
 
+    InspectorHost& Host() { return host_; }
+    /// Loads a picture link into a preview; false when nothing was shown.
+    bool SimplePreview(const char* image, const std::string& link);
+    /// The local file a link of the active document names.
+    std::string FileOfLink(const std::string& link);
+
 private:
     void FillPanel(const TInspectorRead& read);
     void PreviewWithDimensions(editor::THTMLRichEdit& edit);
-    /// Loads a picture link into a preview; false when nothing was shown.
-    bool SimplePreview(const char* image, const std::string& link);
     void SoundPreview();
     void WriteLater(const std::vector<TAttributeWrite>& writes, const std::string& tagText);
-    std::string FileOfLink(const std::string& link);
     void CopyLinkHistory(const char* combo);
 
     InspectorHost& host_;
     QStackedWidget* pages_;
     QWidget* tp_;
     std::unique_ptr<TInspectorPanels> panels_;
+    TInspectorWriters* writers_ = nullptr;
     QPointer<QToolButton> stylySB_;
     QMediaPlayer* player_ = nullptr;
     QAudioOutput* audio_ = nullptr;

@@ -1,8 +1,10 @@
 // The Tag Inspector on a text control: the focus rule, the automatic dimensions of a picture,
-// the link rule and the panels it shows.
+// the link rule and the panels it shows; typing into its fields and dropping colours.
 #include "tags/ui/TagInspector.h"
 
 #include "editor/THTMLRichEdit.h"
+#include "tags/ui/InspectorWriters.h"
+#include "tags/ui/TColorForm.h"
 
 #include <QAccessible>
 #include <QButtonGroup>
@@ -210,6 +212,44 @@ private slots:
         Load("<table border=1><tr><td>", "<table");
         QCOMPARE(inspector_->CurrentPanel()->objectName(), QStringLiteral("TablePanel"));
         QVERIFY(other->hasFocus());
+    }
+
+    void typingIntoFieldsRewritesTheTagOneUndoStepPerWord() {
+        host_->options.AutoShow = false;
+        Load("<p><img src=a.gif></p>", "<img");
+        QVERIFY(!host_->edit.Model().CanUndo()); // filling the panel wrote nothing
+        auto* width = Control<QLineEdit>("IMGWidth");
+        width->setFocus();
+        QTRY_VERIFY(width->hasFocus());
+        QTest::keyClicks(width, "120");
+        QCOMPARE(QString::fromStdString(Text()),
+                 QStringLiteral("<p><img src=a.gif WIDTH=120></p>"));
+        auto* alt = Control<QLineEdit>("IMGAlt");
+        alt->setFocus();
+        QTRY_VERIFY(alt->hasFocus());
+        QTest::keyClicks(alt, "a \"b\">");
+        QCOMPARE(QString::fromStdString(Text()),
+                 QStringLiteral("<p><img src=a.gif WIDTH=120 ALT=\"a &quot;b&quot;&gt;\"></p>"));
+        QCOMPARE(alt->text(), QStringLiteral("a \"b\">"));
+        QVERIFY(alt->hasFocus());
+        host_->edit.Undo();
+        QCOMPARE(QString::fromStdString(Text()),
+                 QStringLiteral("<p><img src=a.gif WIDTH=120 ALT=\"a \"></p>"));
+        host_->edit.Undo();
+        host_->edit.Undo();
+        QCOMPARE(QString::fromStdString(Text()), QStringLiteral("<p><img src=a.gif></p>"));
+        QVERIFY(!host_->edit.Model().CanUndo());
+    }
+
+    void droppedColourIsWrittenWithoutADialog() {
+        Load("<body link=\"#00ff00\">", "<body");
+        inspector_->Writers().DropColor("LinkL", "LinkL"); // onto itself: nothing
+        QCOMPARE(QString::fromStdString(Text()), QStringLiteral("<body link=\"#00ff00\">"));
+        inspector_->Writers().DropColor("LinkL", "TextL");
+        QCOMPARE(QString::fromStdString(Text()),
+                 QStringLiteral("<body link=\"#00ff00\" TEXT=\"#00FF00\">"));
+        QVERIFY(!inspector_->Writers().ColorForm().isVisible());
+        QCOMPARE(host_->text, base::RGBColor(0, 0xFF, 0));
     }
 };
 
