@@ -18,22 +18,12 @@ std::string TGifExtension::ApplicationId() const {
     return std::string(Fixed.begin() + 1, Fixed.begin() + 12);
 }
 
-int TGifExtension::DelayTime() const {
-    if (Kind != TGifExtensionKind::GraphicControl)
-        return 0;
-    return FixedByte(*this, 2) | (FixedByte(*this, 3) << 8);
-}
-
 bool TGifExtension::HasTransparency() const {
     return Kind == TGifExtensionKind::GraphicControl && (FixedByte(*this, 1) & 1) != 0;
 }
 
 int TGifExtension::TransparentIndex() const {
     return Kind == TGifExtensionKind::GraphicControl ? FixedByte(*this, 4) : 0;
-}
-
-int TGifExtension::DisposalMethod() const {
-    return Kind == TGifExtensionKind::GraphicControl ? (FixedByte(*this, 1) >> 2) & 7 : 0;
 }
 
 } // namespace zn::structure

@@ -26,11 +26,9 @@ struct TGifExtension {
     std::string Text() const { return std::string(Data.begin(), Data.end()); }
     /// Application identifier and authentication code, e.g. "NETSCAPE2.0".
     std::string ApplicationId() const;
-    /// Graphic control fields: delay in hundredths of a second, transparent colour index.
-    int DelayTime() const;
+    /// Graphic control fields: whether a colour is transparent, and its index.
     bool HasTransparency() const;
     int TransparentIndex() const;
-    int DisposalMethod() const;
 };
 
 } // namespace zn::structure

@@ -1,11 +1,15 @@
-// The start-up lock: one holder at a time, freed when the holder is killed; the server's name.
+// The start-up lock: one holder at a time, freed when the holder is killed; the server's name
+// and the private folder of its socket file.
 #include "app/InstanceLock.h"
+#include "app/InstanceSocket.h"
 
 #include "base/TempFolder.h"
 
 #include <chrono>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -72,4 +76,36 @@ TEST(InstanceLock, ServerNameBelongsToUserAndFolder) {
     EXPECT_NE(name, MessagerName(b.Path()));
     // Local socket names are limited to 107 bytes.
     EXPECT_LT(name.size(), 100u);
+}
+
+TEST(InstanceSocket, FolderOnlyThisUserCanEnter) {
+    zn::test::TempFolder folder;
+    const std::string open = folder.File("open"), own = folder.File("own");
+    ::mkdir(open.c_str(), 0755);
+    ::mkdir(own.c_str(), 0700);
+    const char* saved = std::getenv("XDG_RUNTIME_DIR");
+    const std::string kept = saved ? saved : "";
+    ::setenv("XDG_RUNTIME_DIR", own.c_str(), 1);
+    EXPECT_EQ(RuntimeFolder(), own);
+    EXPECT_EQ(MessagerSocketPath("/cfg"), own + "/" + MessagerName("/cfg"));
+    // A folder others may enter, or a relative name, is not used: a folder of our own is made.
+    for (const char* runtime : {open.c_str(), "relative"}) {
+        ::setenv("XDG_RUNTIME_DIR", runtime, 1);
+        const std::string fallback = RuntimeFolder();
+        struct stat info {};
+        ASSERT_EQ(::stat(fallback.c_str(), &info), 0) << fallback;
+        EXPECT_NE(fallback, open);
+        EXPECT_EQ(info.st_mode & 0777, 0700u);
+        EXPECT_EQ(info.st_uid, ::geteuid());
+    }
+    saved ? ::setenv("XDG_RUNTIME_DIR", kept.c_str(), 1) : ::unsetenv("XDG_RUNTIME_DIR");
+}
+
+TEST(InstanceSocket, PeerOfTheSameUser) {
+    int pair[2];
+    ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, pair), 0);
+    EXPECT_TRUE(PeerIsSameUser(pair[0]));
+    ::close(pair[0]);
+    ::close(pair[1]);
+    EXPECT_FALSE(PeerIsSameUser(-1));
 }

@@ -148,18 +148,6 @@ TEST_F(SettingsTest, LinkDatabaseSurvivesARestartInOrder) {
     EXPECT_EQ(store.ValueNames(HREFKey), (StringList{"1", "2", "3"}));
 }
 
-TEST_F(SettingsTest, LinkDatabaseSkipsBrokenEntries) {
-    {
-        SettingsStore store(file_);
-        store.WriteString(HREFKey, "1", "a.html");
-        store.WriteInteger(HREFKey, "2", 5);
-        store.WriteString(HREFKey, "3", "c.html");
-        store.WriteString(HREFKey, "x", "not numbered");
-        store.WriteString(HREFKey, "9", "beyond the count");
-    }
-    EXPECT_EQ(Start().LinkDatabase, (StringList{"a.html", "c.html"}));
-}
-
 TEST_F(SettingsTest, ExitWritesStateSaveInfoAndDefstoreWhenGiven) {
     Settings settings = Start();
     settings.State = StateMaximized;

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
+
 using namespace zn::base;
 
 TEST(DesktopApps, IniGroupsAndKeys) {
@@ -93,4 +96,33 @@ TEST_F(DesktopAppsLookup, FallsBackToAssociationsAndTheCache) {
     EXPECT_EQ(ProgramFor("image/gif"), "/opt/my viewer/view"); // hidden entries do not count
     EXPECT_EQ(ProgramFor("image/jpeg"), "gimp-2.10");          // the removed one is skipped
     EXPECT_EQ(ProgramFor("text/x-unknown"), "none");
+}
+
+TEST(DesktopApps, FoldersFromTheEnvironment) {
+    const char* names[] = {"HOME",          "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS",
+                           "XDG_DATA_HOME", "XDG_DATA_DIRS",   "XDG_CURRENT_DESKTOP"};
+    std::vector<std::optional<std::string>> saved;
+    for (const char* name : names) {
+        const char* value = std::getenv(name);
+        saved.push_back(value ? std::optional<std::string>(value) : std::nullopt);
+        ::unsetenv(name);
+    }
+    ::setenv("HOME", "/home/u", 1);
+    ::setenv("XDG_CONFIG_HOME", "relative/ignored", 1);
+    XdgFolders folders = XdgFolders::FromEnvironment();
+    using V = std::vector<std::string>;
+    EXPECT_EQ(folders.ConfigDirs, (V{"/home/u/.config", "/etc/xdg"}));
+    EXPECT_EQ(folders.DataDirs, (V{"/home/u/.local/share", "/usr/local/share", "/usr/share"}));
+    EXPECT_TRUE(folders.Desktops.empty());
+
+    ::setenv("XDG_CONFIG_DIRS", "/a:rel::/b", 1);
+    ::setenv("XDG_DATA_HOME", "/data", 1);
+    ::setenv("XDG_DATA_DIRS", "/d1", 1);
+    ::setenv("XDG_CURRENT_DESKTOP", "KDE::GNOME", 1);
+    folders = XdgFolders::FromEnvironment();
+    EXPECT_EQ(folders.ConfigDirs, (V{"/home/u/.config", "/a", "/b"}));
+    EXPECT_EQ(folders.DataDirs, (V{"/data", "/d1"}));
+    EXPECT_EQ(folders.Desktops, (V{"kde", "gnome"}));
+    for (std::size_t i = 0; i < std::size(names); ++i)
+        saved[i] ? ::setenv(names[i], saved[i]->c_str(), 1) : ::unsetenv(names[i]);
 }

@@ -164,25 +164,6 @@ TEST(Convert, ShippedAsciiDropsTheDiacriticsOfCzechAndSlovakLetters) {
               Utf8ToCp1250("Prilis zlutoucky kun upel dabelske ody; L l r a o ö €"));
 }
 
-TEST(Convert, KamenickyAndCp852CarryTheCzechAlphabet) {
-    const TEncodings shipped = ShippedEncodings();
-    const std::string czech = Utf8ToCp1250("áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ");
-    const std::vector<std::string> names = {"PC Latin 2 (CP852)", "KOI8-CS2",
-                                            "Mac Central European",
-                                            Utf8ToCp1250("Kamenický (KEYBCS2)")};
-    for (const std::string& name : names) {
-        TEncChanger changer(nullptr, shipped);
-        changer.FromEnc = "Windows-1250";
-        changer.ToEnc = name;
-        changer.Convert(czech);
-        const std::string there = changer.Result();
-        changer.FromEnc = name;
-        changer.ToEnc = "Windows-1250";
-        changer.Convert(there);
-        EXPECT_EQ(changer.Result(), czech) << name;
-    }
-}
-
 class ConvertDocumentTest : public ::testing::Test {
 protected:
     ConvertDocumentTest() : shipped_(ShippedEncodings()), changer_(&prompter_, shipped_) {

@@ -62,21 +62,6 @@ private slots:
         QTRY_COMPARE(view.CurrentPage(), TPage::Bytes);
         QCOMPARE(Formats(view), QStringList{QStringLiteral("application/x-znackar-area")});
     }
-
-    void choosingAFormatShowsIt() {
-        TClipboardView view;
-        auto* data = new QMimeData;
-        data->setHtml(QStringLiteral("<i>x</i>"));
-        data->setText(QStringLiteral("prostý"));
-        QGuiApplication::clipboard()->setMimeData(data);
-        QTRY_COMPARE(view.CurrentPage(), TPage::Html);
-        const auto items =
-            view.FormatList->findItems(QStringLiteral("text/plain"), Qt::MatchExactly);
-        QCOMPARE(items.size(), 1);
-        view.FormatList->setCurrentItem(items.constFirst());
-        QCOMPARE(view.CurrentPage(), TPage::Text);
-        QCOMPARE(view.TextView->toPlainText(), QStringLiteral("prostý"));
-    }
 };
 
 QTEST_MAIN(TestClipForm)

@@ -2,7 +2,6 @@
 #include "app/Settings.h"
 #include "app/SettingsNames.h"
 #include "app/SettingsStore.h"
-#include "app/ui/AppSettings.h"
 #include "app/ui/FormState.h"
 #include "app/ui/FormStores.h"
 #include "app/ui/SettingsConvert.h"
@@ -198,18 +197,12 @@ private slots:
         QTRY_COMPARE(again.geometry().size(), QSize(300, 200));
     }
 
-    void PositionOnlyKeepsThePosition() {
+    void PositionFromAScreenThatIsGoneIsNotTaken() {
         SettingsStore store(":memory:");
         {
             TestDialog dialog(store, PlacementKind::Position);
             dialog.move(200, 150);
         }
-        QCOMPARE(store.ReadInteger(kKey, "Placement.Left"), 200);
-        QVERIFY(!store.ValueExists(kKey, "Placement.Geometry"));
-        TestDialog again(store, PlacementKind::Position);
-        QCOMPARE(again.pos(), QPoint(200, 150));
-
-        // A position left from a screen that is gone is not taken.
         store.WriteInteger(kKey, "Placement.Left", -30000);
         TestDialog lost(store, PlacementKind::Position);
         QVERIFY(lost.pos().x() > -30000);
@@ -259,10 +252,7 @@ private slots:
         QCOMPARE(taken.InitialDir, QDir(web.path()).absolutePath());
     }
 
-    void ColoursAndFontsConvert() {
-        QCOMPARE(ColorFromNumber(0x563412), QColor(0x12, 0x34, 0x56));
-        QCOMPARE(NumberFromColor(QColor(0x12, 0x34, 0x56)), ColorNumber(0x563412));
-
+    void FontsConvert() {
         const StoredFont system; // "System", bold, 11 px
         const QFont font = FontFromStored(system);
         QCOMPARE(font.family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
@@ -324,15 +314,6 @@ private slots:
         for (const FormStore& form : AllFormStores)
             keys.insert(NormalizeKeyPath(form.Key));
         QCOMPARE(keys.size(), std::size(AllFormStores) - 1);
-    }
-
-    void ProgramStoreLivesInTheConfiguredFolder() {
-        const QByteArray folder = qgetenv("ZNACKAR_CONFIG_DIR");
-        if (folder.isEmpty())
-            QSKIP("ZNACKAR_CONFIG_DIR is not set");
-        QCOMPARE(QString::fromStdString(AppSettingsStore().FilePath()),
-                 QString::fromUtf8(folder) + QStringLiteral("/settings.sqlite"));
-        QVERIFY(AppSettingsStore().IsPersistent());
     }
 };
 

@@ -1,4 +1,4 @@
-// The picture viewer: zoom, status bar, save rules, clipboard, enabling and placement.
+// The picture viewer: zoom, status bar, save rules, clipboard and enabling.
 #include "app/ui/PPrevForm.h"
 #include "app/ui/StretchImage.h"
 #include "structure/JpegFile.h"
@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QClipboard>
 #include <QLabel>
-#include <QSignalSpy>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -150,20 +149,6 @@ private slots:
         form.hide();
         form.ShowPicture(Picture(70, 10));
         QCOMPARE(form.Picture().size(), QSize(70, 10));
-    }
-
-    void toggleReportsVisibility() {
-        TPPrevForm form;
-        QSignalSpy spy(&form, &TPPrevForm::VisibilityChanged);
-        form.Toggle();
-        QVERIFY(form.isVisible());
-        form.Toggle();
-        QVERIFY(!form.isVisible());
-        form.show();
-        form.close(); // the window's close button hides it too
-        QCOMPARE(spy.count(), 4);
-        QCOMPARE(spy.at(0).at(0).toBool(), true);
-        QCOMPARE(spy.at(3).at(0).toBool(), false);
     }
 };
 

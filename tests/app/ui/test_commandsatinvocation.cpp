@@ -34,11 +34,7 @@ private slots:
     void cleanup() { StopAndForget(); }
 
     void everySaveRightAfterTypingLands() {
-        const QString page = dir_.filePath(QStringLiteral("page.html"));
-        {
-            QFile file(page);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
+        const QString page = Put(QStringLiteral("page.html"), "");
         TMDIChild& document = StartOn(page);
         auto& view = document.EditorView();
         QByteArray expected;
@@ -54,13 +50,7 @@ private slots:
     }
 
     void undoRightAfterTypingUndoes() {
-        const QString page = dir_.filePath(QStringLiteral("undo.html"));
-        {
-            QFile file(page);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("x");
-        }
-        TMDIChild& document = StartOn(page);
+        TMDIChild& document = StartOn(Put(QStringLiteral("undo.html"), "x"));
         QTest::keyClick(&document.EditorView(), 'q');
         QTest::keyClick(&document.EditorView(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(QByteArray::fromStdString(document.EditedText().Model().Text()), QByteArray("x"));

@@ -1,4 +1,4 @@
-// Files changed behind the editor's back, line ends kept per file, and files with NUL bytes,
+// Files changed behind the editor's back and files with NUL bytes,
 // with real files on disk and the main window.
 #include "app/SettingsKeys.h"
 #include "app/SettingsStore.h"
@@ -42,23 +42,6 @@ class TestDiskChanges : public QObject, protected zn::test::MainFormRun {
 private slots:
     void init() { prompter_ = zn::base::ScriptedPrompter(); }
     void cleanup() { StopAndForget(); }
-
-    void lineEndsOfTheFileAreKept_data() {
-        QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<QByteArray>("saved");
-        QTest::newRow("LF only") << QByteArray("a\nb\n") << QByteArray("xa\nb\n");
-        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QByteArray("xa\r\nb\r\n");
-        QTest::newRow("mixed: settings") << QByteArray("a\r\nb\n") << QByteArray("xa\r\nb\r\n");
-    }
-    void lineEndsOfTheFileAreKept() {
-        QFETCH(QByteArray, stored);
-        QFETCH(QByteArray, saved);
-        const QString path = Put(QStringLiteral("ends.html"), stored);
-        TMDIChild& document = Open(path);
-        document.EditedText().InsertText("x");
-        QVERIFY(document.Save(false));
-        QCOMPARE(Read(path), saved);
-    }
 
     void nulBytesAreNotedInTheStatusBar() {
         const QString path = Put(QStringLiteral("pic.html"), QByteArray("GIF89a\0\0\1", 9));

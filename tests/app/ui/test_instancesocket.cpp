@@ -56,15 +56,6 @@ class TestInstanceSocket : public QObject {
     QTemporaryDir dir_;
 
 private slots:
-    void socketFolderIsPrivate() {
-        const QString path = QString::fromStdString(MessagerSocketPath(dir_.path().toStdString()));
-        QVERIFY(!path.isEmpty());
-        struct stat info {};
-        QCOMPARE(::stat(QFileInfo(path).path().toLocal8Bit().constData(), &info), 0);
-        QCOMPARE(info.st_mode & 0077, 0u);
-        QCOMPARE(info.st_uid, ::geteuid());
-    }
-
     void squatterOnTheOldAbstractNameDoesNotStopAStart() {
         const std::string settings = dir_.filePath(QStringLiteral("squatted")).toStdString();
         QLocalServer squatter;

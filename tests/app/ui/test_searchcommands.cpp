@@ -1,5 +1,5 @@
 // The find, replace and encoding commands in a running main window: the dialogs, their stored
-// properties, the tool buttons and installing a dropped encoding file.
+// properties and the tool buttons.
 #include "app/EncodingList.h"
 #include "app/SettingsKeys.h"
 #include "app/SettingsStore.h"
@@ -10,14 +10,12 @@
 #include "base/Cp1250.h"
 #include "base/Prompter.h"
 #include "editor/ui/TComboBox98.h"
-#include "editor/ui/TEncForm.h"
 #include "editor/ui/TFindForm.h"
 #include "editor/ui/TReplaceForm.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
-#include <QListWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -53,9 +51,6 @@ private slots:
         encodings->IsoToWinButton->trigger();
         QCOMPARE(Text(), zn::base::Utf8ToCp1250("<P>Šťastný</P>"));
         QVERIFY(form.ActiveDocument()->Modified());
-        form.ActiveEdit()->Undo();
-        QCOMPARE(Text(), std::string("<P>\xA9\xBB"
-                                     "astn\xFD</P>"));
     }
 
     void findWithDiacriticsOptionFindsTheWordAndF3ReportsTheEnd() {
@@ -86,23 +81,6 @@ private slots:
         QCOMPARE(store_->ReadInteger("Software\\KVHTML\\Replace", "RepAllChb.Checked"), 1);
         form.ActiveEdit()->Undo();
         QCOMPARE(Text(), std::string("a b a b a"));
-    }
-
-    void droppedEncodingFileIsInstalledAndTheDialogKeyStays() {
-        TMainForm& form = Start("x");
-        store_->WriteString("Software\\KVENC\\Dialog", "OpenDialog1.FileName", "/x.enc");
-        const QString file = Put(QStringLiteral("MOJE.ENC"),
-                                 "ENCODING FILE\r\nMoje\r\n65 LATIN CAPITAL LETTER A\r\n");
-        QVERIFY(form.InstallEncodingFile);
-        form.InstallEncodingFile(file);
-        const std::vector<std::string> installed = ReadInstalledEncodings(*store_);
-        QCOMPARE(installed.back(), file.toStdString());
-        QCOMPARE(store_->ReadString("Software\\KVENC\\Dialog", "OpenDialog1.FileName"),
-                 std::optional<std::string>("/x.enc"));
-        auto* encodings = form.findChild<EncodingCommands*>();
-        QVERIFY(!encodings->EncForm()
-                     .fromLB->findItems(QStringLiteral("Moje"), Qt::MatchExactly)
-                     .isEmpty());
     }
 
     void commandsDoNothingWithoutADocument() {

@@ -243,15 +243,6 @@ private slots:
         QCOMPARE(store.ReadStringList(std::string(MainFormKey) + "\\Filesy.Items"),
                  std::vector<std::string>{a.toStdString()});
     }
-
-    void markerNameCannotBeTakenTwice() {
-        TTMessager first(serverName_);
-        QVERIFY(first.Listen());
-        TTMessager second(serverName_);
-        QVERIFY(!second.Listen());
-        QCOMPARE(HandOffToRunningInstance(serverName_ + QStringLiteral(".other"), {}, 1000),
-                 HandOffResult::NoInstance);
-    }
 };
 
 QTEST_MAIN(TestSingleInstance)

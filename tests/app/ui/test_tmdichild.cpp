@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <deque>
@@ -122,8 +121,6 @@ private slots:
         QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << false << QByteArray("a\r\nb\r\n");
         // A file whose line ends are all LF is written back with LF.
         QTest::newRow("lf") << QByteArray("a\nb") << false << QByteArray("a\nb\n");
-        QTest::newRow("mixed") << QByteArray("a\nb\rc\r\nd") << false
-                               << QByteArray("a\r\nb\r\nc\r\nd");
         QTest::newRow("unix") << QByteArray("a\r\nb\nc") << true << QByteArray("a\nb\nc\n");
         QTest::newRow("bytes unix") << odd << true << odd + "\n";
     }
@@ -137,7 +134,6 @@ private slots:
         TMDIChild& doc = Open(path);
         QCOMPARE(doc.Caption(), path);
         QVERIFY(!doc.Modified());
-        QCOMPARE(doc.StatusPanel(1), QString());
         QVERIFY(doc.Save(false));
         QCOMPARE(Slurp(path), out);
         QCOMPARE(host_->recent, QStringList{path});
@@ -152,29 +148,6 @@ private slots:
                     .startsWith(QStringLiteral("Nelze otevřít soubor ") + File("missing.html")));
         QVERIFY(!doc_->Open(dir_.path())); // a folder
         QCOMPARE(host_->openFailures, 2);
-    }
-
-    void statusBarFollowsTheText() {
-        Put(File("s.html"), "ab\r\ncd");
-        TMDIChild& doc = Open(File("s.html"));
-        doc.EditedText().Model().SetCaret(5);
-        QCOMPARE(doc.StatusPanel(0), QStringLiteral("1:1"));
-        Type("x");
-        QVERIFY(doc.Modified());
-        QCOMPARE(doc.StatusPanel(1), QStringLiteral("změna"));
-        QTest::keyClick(&doc.EditorView(), Qt::Key_Insert);
-        QCOMPARE(doc.StatusPanel(2), QString());
-    }
-
-    void documentColoursFromBody() {
-        Put(File("c.html"), "<html><body bgcolor=\"#102030\" TEXT=white link=Red>x");
-        TMDIChild& doc = Open(File("c.html"));
-        QCOMPARE(doc.DocBackground, zn::base::RGBColor(0x10, 0x20, 0x30));
-        QCOMPARE(doc.DocText, zn::base::RGBColor(255, 255, 255));
-        QCOMPARE(doc.DocLink, zn::base::RGBColor(255, 0, 0));
-        host_->settings.UseColors = true;
-        doc.ApplyLook();
-        QCOMPARE(doc.EditorView().backgroundColor(), QColor(0x10, 0x20, 0x30));
     }
 
     void saveAsExtensionRules() {
@@ -316,21 +289,6 @@ private slots:
         QVERIFY(!untitled.QueryClose());
         untitled.EditedText().Model().SetModified(false);
         untitled.UpdateModified();
-    }
-
-    void newDocumentAsksForTheStructure() {
-        host_->settings.AskForStructure = true;
-        host_->saveForm.SetDontShowAgain(false);
-        host_->prompter.answers = {Answer::Yes};
-        // The information dialog is modal: answer it as soon as it shows.
-        QTimer::singleShot(0, [this] { host_->saveForm.accept(); });
-        doc_ = new TMDIChild(*host_);
-        doc_->CreateNew(QStringLiteral("BezJmena1"));
-        QCOMPARE(host_->prompter.shown[0], std::string("Vytvořit HTML strukturu?"));
-        QCOMPARE(host_->structures, 1);
-        QCOMPARE(doc_->EditedText().Model().Text(), std::string("<HTML></HTML>"));
-        QVERIFY(!doc_->Modified());
-        QCOMPARE(doc_->Caption(), QStringLiteral("BezJmena1"));
     }
 };
 

@@ -1,4 +1,4 @@
-// The link operations with real dialogs: the new-name box, file dialogs and associated icons.
+// The link operations with real dialogs: the URL box, file dialogs and associated icons.
 #include "base/ui/LinkDialogs.h"
 #include "base/ui/TAddUrl.h"
 
@@ -75,26 +75,6 @@ private slots:
 
         WhenModal([](QWidget* box) { ButtonOf(box, QStringLiteral("Storno"))->click(); });
         QVERIFY(!TAddUrl::Execute(nullptr, QStringLiteral("přidat URL"), QString()));
-    }
-
-    void takenNameIsAskedWithTAddUrl() {
-        QTemporaryDir dir;
-        WriteFile(dir.filePath("pics/a.gif"), "new");
-        WriteFile(dir.filePath("web/index.html"), "<HTML>");
-        WriteFile(dir.filePath("web/a.gif"), "old");
-        LinkSettings settings;
-        settings.DocumentFileName = dir.filePath("web/index.html").toStdString();
-        settings.PreferRelative = false;
-        settings.CopyFiles = true;
-        LinkPrompter prompter(nullptr, "Značkář");
-        WhenModal([](QWidget* box) {
-            QVERIFY(qobject_cast<TAddUrl*>(box) != nullptr);
-            box->findChild<QLineEdit*>(QStringLiteral("URLEdit"))->setText(QStringLiteral("c.gif"));
-            ButtonOf(box, QStringLiteral("OK"))->click();
-        });
-        QCOMPARE(MakeLink(dir.filePath("pics/a.gif").toStdString(), settings, prompter),
-                 std::string("c.gif"));
-        QVERIFY(QFile::exists(dir.filePath("web/c.gif")));
     }
 
     void chooseLinkWithAFileDialog() {

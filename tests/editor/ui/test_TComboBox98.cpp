@@ -67,15 +67,6 @@ private slots:
         QCOMPARE(offers_.size(), 2); // "aBq" matches nothing
     }
 
-    void nonAsciiItems() {
-        QTest::keyClick(box_, 'P');
-        QTest::sendKeyEvent(QTest::Click, box_, Qt::Key_unknown, QStringLiteral("ř"),
-                            Qt::NoModifier);
-        QCOMPARE(box_->currentText(), QStringLiteral("Př"));
-        QVERIFY(!offers_.isEmpty());
-        QCOMPARE(offers_.last().completion, QStringLiteral("íliš"));
-    }
-
     void backspaceAndDeleteOfferNothing() {
         QTest::keyClicks(box_, "abc");
         offers_.clear();
@@ -105,25 +96,6 @@ private slots:
         QTest::keyClicks(box_, "d");
         QCOMPARE(offers_.size(), 1);
         QCOMPARE(offers_[0].completion, QStringLiteral("ef"));
-    }
-
-    void emptyListOrFixedListOfferNothing() {
-        box_->clear();
-        QTest::keyClicks(box_, "ab");
-        QVERIFY(offers_.isEmpty());
-        QVERIFY(events_.contains(QStringLiteral("change")));
-
-        TComboBox98 fixed(window_);
-        fixed.setEditable(false);
-        fixed.addItems({"abc", "abd"});
-        int calls = 0;
-        fixed.OnComplete = [&](TComboBox98&, int, bool&, QString&) { ++calls; };
-        fixed.setCurrentIndex(1);
-        fixed.show();
-        fixed.setFocus();
-        QTRY_VERIFY(fixed.hasFocus());
-        QTest::keyClick(&fixed, Qt::Key_A);
-        QCOMPARE(calls, 0);
     }
 };
 

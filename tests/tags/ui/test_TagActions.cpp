@@ -8,9 +8,7 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -42,10 +40,7 @@ private slots:
             const char* lower;
         } rows[] = {
             {"Bold1", "a[b]c", "a<B>[b]</B>c", "a<b>[b]</b>c"},
-            {"BaseFont1", "|", "<BASEFONT>|", "<basefont>|"},
-            {"DIV1", "[x]", "<DIV>[x]</DIV>", "<div>[x]</div>"},
             {"N14", "a|", "a&amp;|", "a&amp;|"},
-            {"Font1", "x[sel]y", "x<FONT|>sel</FONT>y", "x<font|>sel</font>y"},
             {"Vytvoitodkaz1", "[a.html]", "<A HREF=\"a.html\">a.html</A>|",
              "<a href=\"a.html\">a.html</a>|"},
             {"CommentSB", "|", "<!--| -->", "<!--| -->"},
@@ -59,21 +54,6 @@ private slots:
                 QCOMPARE(w.Shown(), std::string(upper ? row.upper : row.lower));
             }
         }
-    }
-
-    void htmlMenuByMouse() {
-        test::TagTestWindow w;
-        Activate(w, w.view);
-        w.Load("see [page.html]");
-        QMenuBar* bar = w.menuBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {},
-                          bar->actionGeometry(w.htmlMenu->menuAction()).center());
-        QTRY_VERIFY(w.htmlMenu->isVisible());
-        QAction* link = w.actions->Action("Vytvoitodkaz1");
-        QTest::mouseClick(w.htmlMenu, Qt::LeftButton, {},
-                          w.htmlMenu->actionGeometry(link).center());
-        QTRY_VERIFY(!w.htmlMenu->isVisible());
-        QCOMPARE(w.Shown(), std::string("see <A HREF=\"page.html\">page.html</A>|"));
     }
 
     void shortcutsReachTheirCommands() {
@@ -165,17 +145,6 @@ private slots:
         QCOMPARE(ui::TimeText(QTime(21, 0, 0), QLocale::c()), QStringLiteral("21:00:00"));
         QCOMPARE(ui::DateText(date, czech), QStringLiteral("05.03.24"));
         QCOMPARE(ui::DateText(date, english), QStringLiteral("3/5/24"));
-    }
-
-    void timeIntoAnEditableComboBox() {
-        test::TagTestWindow w;
-        Activate(w, w.combo);
-        w.combo->setEditText(QStringLiteral("at "));
-        w.combo->lineEdit()->setCursorPosition(3);
-        w.Trigger("TimeSB");
-        QVERIFY(w.combo->currentText().startsWith(QStringLiteral("at ")));
-        QVERIFY(w.combo->currentText().size() > 6);
-        QVERIFY(!w.combo->currentText().endsWith(QLatin1Char(' ')));
     }
 
     void selectedTextOfTheFocusedField() {

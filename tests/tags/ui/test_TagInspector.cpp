@@ -176,13 +176,6 @@ private slots:
         QCOMPARE(Control<QComboBox>("RefCombo")->currentText(), QStringLiteral("http://"));
     }
 
-    void bodyColoursGoToTheDocument() {
-        Load("<body bgcolor=white text=red>", "<body");
-        QCOMPARE(host_->body, 0xFFFFFFu);
-        QCOMPARE(host_->text, 0x0000FFu);
-        QCOMPARE(host_->link, 0xFF0000u); // blue by default
-    }
-
     void mapAndAreaUseTheScan() {
         Load("<map name=mapa><area alt=Dům href=d.html></map>", "<area");
         QCOMPARE(Control<QLabel>("MaName")->text(), QStringLiteral("mapa"));
