@@ -16,10 +16,12 @@ class Prompter;
 namespace zn::app::ui {
 
 /// Works on a copy of the plug-ins; the caller takes Result() when the user confirms.
+/// `embedded`: a page of another dialog, without its own "OK" and "Storno".
 class PluginListDialog : public QDialog {
     Q_OBJECT
 public:
-    PluginListDialog(const TPlugins& plugins, base::Prompter& prompter, QWidget* parent = nullptr);
+    PluginListDialog(const TPlugins& plugins, base::Prompter& prompter, QWidget* parent = nullptr,
+                     bool embedded = false);
 
     const TPlugins& Result() const { return plugins_; }
     /// Installs the files (as chosen in the open dialog or dropped); refusals are told.

@@ -10,6 +10,7 @@
 #include "app/ui/FileTabBar.h"
 #include "app/ui/FormStores.h"
 #include "app/ui/InspectorBridge.h"
+#include "app/ui/PrefCommands.h"
 #include "app/ui/RecentFilesMenu.h"
 #include "app/ui/SearchCommands.h"
 #include "app/ui/TMDIChild.h"
@@ -72,6 +73,7 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent)
                          SpeedPanel, Menu(MainMenuId::Plugins));
     (new SearchCommands(*this))->Install();
     (new EncodingCommands(*this))->Install();
+    (new PrefCommands(*this))->Install();
     UpdateMenuVisibility();
     BuildInspectorPanel();
     saveForm_ = new TSaveForm(settings_.SaveInfo, this);
