@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequenceEdit>
 #include <QLabel>
 #include <QListWidget>
@@ -21,7 +22,10 @@ namespace zn::app::ui {
 
 PluginListDialog::PluginListDialog(const TPlugins& plugins, base::Prompter& prompter,
                                    QWidget* parent, bool embedded)
-    : QDialog(parent, embedded ? Qt::Widget : Qt::Dialog), plugins_(plugins), prompter_(prompter) {
+    : QDialog(parent), plugins_(plugins), prompter_(prompter), embedded_(embedded) {
+    // A dialog is a window of its own unless told otherwise; a page is shown by its owner.
+    if (embedded)
+        setWindowFlags(Qt::Widget);
     setObjectName(QStringLiteral("PluginListDialog"));
     setWindowTitle(QStringLiteral("Plug-in"));
     PluginList = new QListWidget(this);
@@ -66,6 +70,13 @@ PluginListDialog::PluginListDialog(const TPlugins& plugins, base::Prompter& prom
     connect(ShortcutEdit, &QKeySequenceEdit::editingFinished, this,
             &PluginListDialog::ShortcutChanged);
     Fill(0);
+}
+
+void PluginListDialog::keyPressEvent(QKeyEvent* event) {
+    if (embedded_)
+        QWidget::keyPressEvent(event);
+    else
+        QDialog::keyPressEvent(event);
 }
 
 void PluginListDialog::Fill(int select) {

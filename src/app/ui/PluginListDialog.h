@@ -27,6 +27,10 @@ public:
     /// Installs the files (as chosen in the open dialog or dropped); refusals are told.
     void Install(const QStringList& files);
 
+protected:
+    /// As a page, Esc and Enter belong to the dialog around it.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void Fill(int select);
     std::string SelectedPath() const;
@@ -37,6 +41,7 @@ private:
 
     TPlugins plugins_;
     base::Prompter& prompter_;
+    bool embedded_;
     QListWidget* PluginList = nullptr;
     QKeySequenceEdit* ShortcutEdit = nullptr;
     QPushButton* RemoveButton = nullptr;

@@ -2,6 +2,7 @@
 #include "app/ui/TPrefForm.h"
 
 #include "app/ui/EncodingCommands.h"
+#include "app/ui/FileTabBar.h"
 #include "app/ui/FormStores.h"
 #include "app/ui/InspectorBridge.h"
 #include "app/ui/PluginListDialog.h"
@@ -300,6 +301,7 @@ void TPrefForm::LoadControls() {
     PluginPage = new PluginListDialog(main_.Plugins(), main_.HostPrompter(),
                                       pluginLayout_->parentWidget(), true);
     pluginLayout_->addWidget(PluginPage);
+    PluginPage->show();
     ExtView->setText(FromStored(values_.ExtView));
     ExtEdit->setText(FromStored(values_.ExtEdit));
     Browser->setText(FromStored(values_.Browser));
@@ -407,7 +409,7 @@ void TPrefForm::Apply() {
     const PrefEffect effect = ApplyPrefs(ReadControls(), main_.HostSettings(), main_.HostStore());
     for (TMDIChild* document : main_.Documents())
         document->ApplyPreferences(effect.Recolor);
-    main_.PeriodicUpdate(); // the file tabs' captions
+    main_.TabC->SetFullPath(main_.HostSettings().KartaPath);
     main_.Inspector->Inspector().ReadCurrentTag();
     if (effect.MenuBitmapsOff)
         QCoreApplication::setAttribute(Qt::AA_DontShowIconsInMenus, true);
