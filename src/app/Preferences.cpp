@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace zn::app {
 
@@ -90,25 +91,41 @@ void SortLinks(std::vector<std::string>& links) {
     });
 }
 
+namespace {
+
+/// The dialog's fields and the settings they edit.
+constexpr std::pair<std::string PrefValues::*, std::string Settings::*> kTexts[] = {
+    {&PrefValues::ExtView, &Settings::ExternalViewer},
+    {&PrefValues::ExtEdit, &Settings::ExternalEditor},
+    {&PrefValues::Browser, &Settings::HTMLBrowser},
+    {&PrefValues::Php, &Settings::phppath},
+    {&PrefValues::CopyP, &Settings::CopyPath},
+};
+constexpr std::pair<ColorNumber PrefValues::*, ColorNumber Settings::*> kColors[] = {
+    {&PrefValues::CLtag, &Settings::Ptag}, {&PrefValues::CLpar, &Settings::ppar},
+    {&PrefValues::CLval, &Settings::pval}, {&PrefValues::CLtxt, &Settings::ptxt},
+    {&PrefValues::CLbkg, &Settings::pbkg},
+};
+constexpr std::pair<bool PrefValues::*, bool Settings::*> kBoxes[] = {
+    {&PrefValues::PhpEnable, &Settings::PhpEnable},
+    {&PrefValues::UseHighLight, &Settings::UseHighLight},
+};
+
+} // namespace
+
 PrefValues PrefValues::From(const Settings& s) {
     PrefValues v;
     for (std::size_t i = 0; i < PrefSwitchCount; ++i)
         v.Switches[i] = s.*PrefSwitches[i].Field;
-    v.PhpEnable = s.PhpEnable;
-    v.UseHighLight = s.UseHighLight;
+    for (const auto& [field, setting] : kBoxes)
+        v.*field = s.*setting;
+    for (const auto& [field, setting] : kTexts)
+        v.*field = s.*setting;
+    for (const auto& [field, setting] : kColors)
+        v.*field = s.*setting;
     v.Links = s.LinkDatabase;
     SortLinks(v.Links);
-    v.ExtView = s.ExternalViewer;
-    v.ExtEdit = s.ExternalEditor;
-    v.Browser = s.HTMLBrowser;
-    v.Php = s.phppath;
-    v.CopyP = s.CopyPath;
     v.Font = s.FL;
-    v.CLtag = s.Ptag;
-    v.CLpar = s.ppar;
-    v.CLval = s.pval;
-    v.CLtxt = s.ptxt;
-    v.CLbkg = s.pbkg;
     return v;
 }
 
@@ -127,21 +144,16 @@ PrefEffect ApplyPrefs(const PrefValues& given, Settings& s, SettingsStore& store
     SortLinks(s.LinkDatabase);
     for (std::size_t i = 0; i < PrefSwitchCount; ++i)
         s.*PrefSwitches[i].Field = v.Switches[i];
-    s.PhpEnable = v.PhpEnable;
-    s.UseHighLight = v.UseHighLight;
+    for (const auto& [field, setting] : kBoxes)
+        s.*setting = v.*field;
     s.SaveSwitches(store);
     effect.MenuBitmapsOff = !s.ShowMenuBitmaps;
     s.FL = v.Font;
-    s.ExternalViewer = v.ExtView;
-    s.ExternalEditor = v.ExtEdit;
-    s.HTMLBrowser = v.Browser;
-    s.phppath = v.Php;
+    for (const auto& [field, setting] : kTexts)
+        s.*setting = v.*field;
     s.CopyPath = CopyPathFromField(v.CopyP);
-    s.Ptag = v.CLtag;
-    s.ppar = v.CLpar;
-    s.pval = v.CLval;
-    s.ptxt = v.CLtxt;
-    s.pbkg = v.CLbkg;
+    for (const auto& [field, setting] : kColors)
+        s.*setting = v.*field;
     return effect;
 }
 

@@ -2,6 +2,7 @@
 // refused; applying reaches open documents, keeps their modified state and can be repeated.
 #include "MainFormRun.h"
 
+#include "app/ui/PluginListDialog.h"
 #include "app/ui/PrefCommands.h"
 #include "app/ui/TPrefForm.h"
 #include "editor/ui/HtmlEditView.h"
@@ -10,6 +11,7 @@
 #include <QKeySequenceEdit>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -35,6 +37,25 @@ class TestPrefForm : public QObject, zn::test::MainFormRun {
     }
 
 private slots:
+    void initTestCase() {
+        const QString build = QFileInfo(QStringLiteral(ZN_APP_BINARY)).absolutePath();
+        qputenv("ZNACKAR_PLUGIN_HOST", (build + "/znackar-plugin-host").toUtf8());
+    }
+
+    void pluginTabInstallsIntoTheMenu() {
+        Start({});
+        TPrefForm& prefs = Prefs();
+        const QString strip =
+            QFileInfo(QStringLiteral(ZN_APP_BINARY)).absolutePath() + "/plugins/strip-tags.so";
+        prefs.PluginPage->Install({strip});
+        QCOMPARE(form_->Plugins().Items().size(), size_t(0)); // not before Apply
+        prefs.Apply();
+        QCOMPARE(form_->Menu(MainMenuId::Plugins)->actions().first()->data().toString(), strip);
+        QCOMPARE(store_->ReadStringList(PluginsKey),
+                 std::vector<std::string>{strip.toStdString() + ","});
+        StopAndForget();
+    }
+
     void shortcutWorksAtOnceAndAfterARestart() {
         Start({});
         TPrefForm& prefs = Prefs();
@@ -53,6 +74,12 @@ private slots:
         prefs.Apply();
         QCOMPARE(form_->FileSaveItem->shortcut(), QKeySequence(QStringLiteral("Ctrl+Alt+U")));
         QCOMPARE(form_->FileOpenItem->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+        // Edits closed with "&Storno" are dropped.
+        Prefs();
+        GiveShortcut(prefs, QStringLiteral("    &Uložit"), "Ctrl+Alt+J");
+        prefs.MenuItemsLB->setCurrentRow(0);
+        prefs.reject();
+        QCOMPARE(form_->FileSaveItem->shortcut(), QKeySequence(QStringLiteral("Ctrl+Alt+U")));
         Stop();
         Start({});
         QCOMPARE(form_->FileSaveItem->shortcut(), QKeySequence(QStringLiteral("Ctrl+Alt+U")));
