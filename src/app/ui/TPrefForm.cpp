@@ -404,8 +404,10 @@ void TPrefForm::Apply() {
     if (PageControl1->currentIndex() == static_cast<int>(PrefTab::Klavesy))
         StoreShortcut();
     ApplyShortcuts();
-    main_.Plugins() = PluginPage->Result();
-    main_.ApplyPlugins();
+    if (PluginPage) {
+        main_.Plugins() = PluginPage->Result();
+        main_.ApplyPlugins();
+    }
     const PrefEffect effect = ApplyPrefs(ReadControls(), main_.HostSettings(), main_.HostStore());
     for (TMDIChild* document : main_.Documents())
         document->ApplyPreferences(effect.Recolor);
