@@ -1,5 +1,6 @@
 # Installing the editor (GNUInstallDirs) and packaging it as a .deb through CPack.
-#   bin/znackar, share/znackar/ (everything in data/), the desktop entry, the icon in every
+#   bin/znackar, the plug-in host in libexec/znackar/, the example plug-ins in
+#   lib/znackar/plugins/, share/znackar/ (everything in data/), the desktop entry, the icon in every
 #   size, AppStream metadata, the manual page in English and Czech, and for the package the
 #   Debian copyright and changelog.
 include(GNUInstallDirs)
@@ -11,6 +12,11 @@ set(ZN_DIST ${PROJECT_SOURCE_DIR}/dist)
 set(ZN_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/znackar)
 
 install(TARGETS znackar RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The editor runs every plug-in through this helper, found in ../libexec/znackar beside it.
+install(TARGETS znackar-plugin-host RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/znackar)
+# The example plug-ins, in ../lib/znackar/plugins beside the executable, where the plug-in
+# dialog of "Možnosti" opens (a fixed "lib": the folder is the program's own, not a library path).
+install(TARGETS czech-entities strip-tags LIBRARY DESTINATION lib/znackar/plugins)
 # The program looks for its data in ../share/znackar beside its executable.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/znackar)
 install(FILES ${ZN_DIST}/${ZN_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)

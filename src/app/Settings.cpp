@@ -1,6 +1,7 @@
 // The named settings of the editor: reading at start, writing at exit, the boolean rule.
 #include "app/Settings.h"
 
+#include "app/Preferences.h"
 #include "app/SettingsKeys.h"
 #include "app/SettingsStore.h"
 
@@ -109,30 +110,19 @@ void Settings::Save(SettingsStore& store,
 }
 
 void Settings::SaveSwitches(SettingsStore& store) const {
-    static constexpr std::pair<std::string_view, bool Settings::*> switches[] = {
-        {"UseColors", &Settings::UseColors},
-        {"UseHTMLPanel", &Settings::UseHTMLPanel},
-        {"AskForStructure", &Settings::AskForStructure},
-        {"AutoPlaySnd", &Settings::AutoPlaySnd},
-        {"WRAPTAGS", &Settings::WRAPTAGS},
-        {"UpperCaseTags", &Settings::UpperCaseTags},
-        {"AutoShow", &Settings::AutoShow},
-        {"AutoPutDim", &Settings::AutoPutDim},
-        {"CopyFiles", &Settings::CopyFiles},
-        {"PreferRelative", &Settings::PreferRelative},
-        {"KartaPath", &Settings::KartaPath},
-        {"EncInf", &Settings::EncInf},
-        {"ShowMenuBitmaps", &Settings::ShowMenuBitmaps},
-        {"UnixFormat", &Settings::UnixFormat},
-        {"AutoOpenDf", &Settings::AutoOpenDf},
-        {"AutoComplete", &Settings::AutoComplete},
-        {"PhpEnable", &Settings::PhpEnable},
-        {"UseHighLight", &Settings::UseHighLight},
-    };
     SettingsStore::Transaction group(store);
-    for (const auto& [name, field] : switches)
-        WriteBool(store, KVHTMLKey, name, this->*field);
+    for (const PrefSwitch& setting : PrefSwitches)
+        WriteBool(store, KVHTMLKey, BoolSettingName(setting.Field), this->*setting.Field);
+    WriteBool(store, KVHTMLKey, "PhpEnable", PhpEnable);
+    WriteBool(store, KVHTMLKey, "UseHighLight", UseHighLight);
     group.Commit();
+}
+
+std::string_view BoolSettingName(bool Settings::*field) {
+    for (const BoolSetting& setting : BoolSettings)
+        if (setting.Field == field)
+            return setting.Name;
+    return {};
 }
 
 void Settings::SaveKartaPath(SettingsStore& store) const {

@@ -99,6 +99,9 @@ struct BoolSetting {
 /// Every boolean setting, in the order they are read at start.
 extern const std::array<BoolSetting, 19> BoolSettings;
 
+/// The value name of a boolean setting's field.
+std::string_view BoolSettingName(bool Settings::*field);
+
 /// Values older versions wrote and nothing reads; deleted at start.
 extern const std::array<std::string_view, 19> ObsoleteValues;
 

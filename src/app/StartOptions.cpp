@@ -53,7 +53,8 @@ std::string VersionOutput(bool czech) {
                   : " (an editor for the source text of web pages)\n");
 }
 
-std::string HelpOutput(bool czech, const std::string& settingsFile, const std::string& dataFolder) {
+std::string HelpOutput(bool czech, const std::string& settingsFile, const std::string& dataFolder,
+                       const std::string& pluginFolder) {
     if (czech)
         return "Použití: znackar [VOLBY] [--] [SOUBOR…]\n"
                "Otevře SOUBORY v editoru zdrojového textu webových stránek.\n"
@@ -71,6 +72,9 @@ std::string HelpOutput(bool czech, const std::string& settingsFile, const std::s
                "Datové soubory: " +
                dataFolder +
                "\n"
+               "Ukázkové plug-iny: " +
+               pluginFolder +
+               "\n"
                "Proměnné prostředí: ZNACKAR_CONFIG_DIR (složka nastavení), XDG_CONFIG_HOME.\n";
     return "Usage: znackar [OPTIONS] [--] [FILE…]\n"
            "Opens FILEs in an editor for the source text of web pages.\n"
@@ -87,6 +91,9 @@ std::string HelpOutput(bool czech, const std::string& settingsFile, const std::s
            "\n"
            "Data files: " +
            dataFolder +
+           "\n"
+           "Example plug-ins: " +
+           pluginFolder +
            "\n"
            "Environment: ZNACKAR_CONFIG_DIR (settings folder), XDG_CONFIG_HOME.\n";
 }

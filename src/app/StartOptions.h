@@ -41,6 +41,7 @@ std::string VersionOutput(bool czech);
 
 /// The text of --help: usage, options, the hand-off to a running editor, and the files and
 /// environment variables the program uses, naming `settingsFile` and `dataFolder`.
-std::string HelpOutput(bool czech, const std::string& settingsFile, const std::string& dataFolder);
+std::string HelpOutput(bool czech, const std::string& settingsFile, const std::string& dataFolder,
+                       const std::string& pluginFolder);
 
 } // namespace zn::app

@@ -41,16 +41,31 @@ bool IsInside(const fs::path& path, const fs::path& folder) {
 
 } // namespace
 
-std::string DataFolderFor(const std::string& executable, const std::string& buildFolder,
-                          const std::string& sourceData) {
+namespace {
+
+/// `relative` (to the executable's folder) when that folder exists; else `buildPlace` for an
+/// executable inside `buildFolder`; else the installed place, even though it is missing.
+std::string ShippedFolderFor(const std::string& executable, const fs::path& relative,
+                             const std::string& buildFolder, const std::string& buildPlace) {
     const fs::path program = fs::path(executable).lexically_normal();
-    const fs::path installed =
-        (program.parent_path() / ".." / "share" / "znackar").lexically_normal();
+    const fs::path installed = (program.parent_path() / relative).lexically_normal();
     if (IsFolder(installed))
         return installed.string();
     if (!buildFolder.empty() && IsInside(program, fs::path(buildFolder).lexically_normal()))
-        return fs::path(sourceData).lexically_normal().string();
+        return fs::path(buildPlace).lexically_normal().string();
     return installed.string();
+}
+
+} // namespace
+
+std::string DataFolderFor(const std::string& executable, const std::string& buildFolder,
+                          const std::string& sourceData) {
+    return ShippedFolderFor(executable, "../share/znackar", buildFolder, sourceData);
+}
+
+std::string PluginFolderFor(const std::string& executable, const std::string& buildFolder) {
+    return ShippedFolderFor(executable, "../lib/znackar/plugins", buildFolder,
+                            buildFolder + "/plugins");
 }
 
 const std::string& DataFolder() {
@@ -58,6 +73,19 @@ const std::string& DataFolder() {
     static const std::string folder = DataFolderFor(ExecutablePath(), ZN_BUILD_DIR, ZN_DATA_DIR);
 #else
     static const std::string folder = DataFolderFor(ExecutablePath(), {}, {});
+#endif
+    return folder;
+}
+
+} // namespace zn::base
+
+namespace zn::base {
+
+const std::string& PluginFolder() {
+#if defined(ZN_BUILD_DIR)
+    static const std::string folder = PluginFolderFor(ExecutablePath(), ZN_BUILD_DIR);
+#else
+    static const std::string folder = PluginFolderFor(ExecutablePath(), {});
 #endif
     return folder;
 }

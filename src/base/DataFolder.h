@@ -18,6 +18,14 @@ std::string ExecutablePath();
 std::string DataFolderFor(const std::string& executable, const std::string& buildFolder,
                           const std::string& sourceData);
 
+/// The folder of the example plug-ins shipped with the program: "../lib/znackar/plugins"
+/// beside the executable's folder when it exists; otherwise "plugins" in `buildFolder` for an
+/// executable inside it; otherwise that installed place, though missing.
+std::string PluginFolderFor(const std::string& executable, const std::string& buildFolder);
+
+/// The example plug-ins' folder of this program (looked up once).
+const std::string& PluginFolder();
+
 /// The data folder of this program (looked up once).
 const std::string& DataFolder();
 

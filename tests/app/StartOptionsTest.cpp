@@ -85,10 +85,11 @@ TEST(StartOptions, CzechByTheLocale) {
 
 TEST(StartOptions, HelpNamesTheFilesInEitherLanguage) {
     for (const bool czech : {true, false}) {
-        const std::string help =
-            HelpOutput(czech, "/home/u/.config/znackar/settings.sqlite", "/opt/z/share/znackar");
+        const std::string help = HelpOutput(czech, "/home/u/.config/znackar/settings.sqlite",
+                                            "/opt/z/share/znackar", "/opt/z/lib/znackar/plugins");
         EXPECT_NE(help.find("/home/u/.config/znackar/settings.sqlite"), std::string::npos);
         EXPECT_NE(help.find("/opt/z/share/znackar"), std::string::npos);
+        EXPECT_NE(help.find("/opt/z/lib/znackar/plugins"), std::string::npos);
         EXPECT_NE(help.find("--version"), std::string::npos);
         EXPECT_NE(help.find("ZNACKAR_CONFIG_DIR"), std::string::npos);
         EXPECT_EQ(help.find("Použití") != std::string::npos, czech);

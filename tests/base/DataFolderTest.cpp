@@ -39,6 +39,12 @@ TEST(DataFolder, InstalledBesideTheExecutableOrSourceForABuildFolder) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(DataFolderFor(c.Executable, c.BuildFolder, source), c.Expected) << c.Title;
+    fs::create_directories(t + "/usr/lib/znackar/plugins");
+    EXPECT_EQ(PluginFolderFor(t + "/usr/bin/znackar", t + "/build"),
+              t + "/usr/lib/znackar/plugins");
+    EXPECT_EQ(PluginFolderFor(t + "/build/znackar", t + "/build/"), t + "/build/plugins");
+    EXPECT_EQ(PluginFolderFor(t + "/opt/bin/znackar", t + "/build"),
+              t + "/opt/lib/znackar/plugins");
 }
 
 TEST(DataFolder, ThisProgramFindsItself) {
@@ -48,4 +54,5 @@ TEST(DataFolder, ThisProgramFindsItself) {
     // The tests run from the build folder, so they get the source tree's data.
     EXPECT_TRUE(fs::equivalent(DataFolder(), ZN_DATA_DIR));
     EXPECT_TRUE(fs::exists(fs::path(DataFolder()) / "sample.html"));
+    EXPECT_EQ(fs::path(PluginFolder()).filename(), "plugins");
 }

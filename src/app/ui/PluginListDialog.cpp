@@ -1,12 +1,15 @@
 // The plug-in list dialog: binds the widgets to TPlugins.
 #include "app/ui/PluginListDialog.h"
 
+#include "app/ui/PluginMenu.h"
 #include "base/Cp1250.h"
+#include "base/DataFolder.h"
 #include "base/Prompter.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequenceEdit>
 #include <QLabel>
 #include <QListWidget>
@@ -18,8 +21,11 @@
 namespace zn::app::ui {
 
 PluginListDialog::PluginListDialog(const TPlugins& plugins, base::Prompter& prompter,
-                                   QWidget* parent)
-    : QDialog(parent), plugins_(plugins), prompter_(prompter) {
+                                   QWidget* parent, bool embedded)
+    : QDialog(parent), plugins_(plugins), prompter_(prompter), embedded_(embedded) {
+    // A dialog is a window of its own unless told otherwise; a page is shown by its owner.
+    if (embedded)
+        setWindowFlags(Qt::Widget);
     setObjectName(QStringLiteral("PluginListDialog"));
     setWindowTitle(QStringLiteral("Plug-in"));
     PluginList = new QListWidget(this);
@@ -46,12 +52,17 @@ PluginListDialog::PluginListDialog(const TPlugins& plugins, base::Prompter& prom
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(buttons);
+    buttons->setVisible(!embedded);
+    if (embedded)
+        layout->setContentsMargins(0, 0, 0, 0);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(add, &QPushButton::clicked, this, [this] {
-        Install(QFileDialog::getOpenFileNames(this, QString(), QString(),
-                                              QStringLiteral("Plug-ins (*.so)")));
+        // The examples shipped with the editor are offered first.
+        Install(QFileDialog::getOpenFileNames(this, QStringLiteral("Vybrat Plug-in"),
+                                              QString::fromStdString(base::PluginFolder()),
+                                              QStringLiteral("Plug-ins (*.so);;All files (*)")));
     });
     connect(RemoveButton, &QPushButton::clicked, this, &PluginListDialog::RemoveClick);
     connect(AboutButton, &QPushButton::clicked, this, &PluginListDialog::AboutClick);
@@ -61,10 +72,18 @@ PluginListDialog::PluginListDialog(const TPlugins& plugins, base::Prompter& prom
     Fill(0);
 }
 
+void PluginListDialog::keyPressEvent(QKeyEvent* event) {
+    if (embedded_)
+        QWidget::keyPressEvent(event);
+    else
+        QDialog::keyPressEvent(event);
+}
+
 void PluginListDialog::Fill(int select) {
     PluginList->clear();
     for (const TPIItem& item : plugins_.Items()) {
-        auto* row = new QListWidgetItem(QString::fromStdString(item.Path), PluginList);
+        auto* row =
+            new QListWidgetItem(PluginIcon(item), QString::fromStdString(item.Path), PluginList);
         row->setToolTip(QString::fromStdString(base::Cp1250ToUtf8(item.Name)));
     }
     const int count = PluginList->count();

@@ -26,6 +26,13 @@ QString PluginHostPath() {
                                                                                     : installed;
 }
 
+QIcon PluginIcon(const TPIItem& item) {
+    if (item.Picture.size() != 16 * 16 * 4)
+        return {};
+    const QImage picture(item.Picture.data(), 16, 16, 16 * 4, QImage::Format_RGBA8888);
+    return QIcon(QPixmap::fromImage(picture.copy()));
+}
+
 PluginMenu::PluginMenu(QMenu* menu, QWidget* window,
                        std::function<void(const std::string& path)> run,
                        std::function<void()> settings)
@@ -55,10 +62,7 @@ void PluginMenu::Build(const TPlugins& plugins) {
         entry->setData(path);
         entry->setShortcut(QKeySequence::fromString(QString::fromStdString(item.ShortCut),
                                                     QKeySequence::PortableText));
-        if (item.Picture.size() == 16 * 16 * 4) {
-            const QImage picture(item.Picture.data(), 16, 16, 16 * 4, QImage::Format_RGBA8888);
-            entry->setIcon(QIcon(QPixmap::fromImage(picture.copy())));
-        }
+        entry->setIcon(PluginIcon(item));
         connect(entry, &QAction::triggered, this, [this, entry] {
             // The entry names its plug-in by path, as the tool tip shows it.
             run_(entry->data().toString().toStdString());

@@ -10,6 +10,7 @@
 #include <functional>
 
 class QAction;
+class QIcon;
 class QMenu;
 class QWidget;
 
@@ -18,6 +19,9 @@ namespace zn::app::ui {
 /// Where the editor finds znackar-plugin-host: the environment variable ZNACKAR_PLUGIN_HOST,
 /// else beside its own executable, else where `cmake --install` puts it (../libexec/znackar/).
 QString PluginHostPath();
+
+/// The plug-in's 16 × 16 picture; a null icon when it has none.
+QIcon PluginIcon(const TPIItem& item);
 
 /// Fills a menu with one entry per plug-in (caption = name, tool tip = path, the plug-in's
 /// shortcut and picture), a separator and "Výběr a nastavení ..". Shortcuts are also added to

@@ -145,6 +145,21 @@ void TMDIChild::ApplyLook() {
     view_->setUpperCaseTags(s.UpperCaseTags);
 }
 
+void TMDIChild::ApplyPreferences(bool recolor) {
+    const bool modified = edit_->Model().Modified();
+    ApplyLook();
+    if (recolor) {
+        if (edit_->SyntaxHighLighting)
+            edit_->ColorAll();
+        else
+            edit_->Uncolor();
+    }
+    edit_->Model().SetCaret(0);
+    edit_->Model().SetModified(modified);
+    UpdateModified();
+    view_->viewport()->update();
+}
+
 void TMDIChild::ApplyColors() {
     const Settings& s = host_.HostSettings();
     if (s.UseColors) {

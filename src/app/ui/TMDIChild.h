@@ -62,6 +62,9 @@ public:
     void UpdateModified();
     /// Font, highlighting, colours, completion and word wrap from the settings.
     void ApplyLook();
+    /// After the preferences changed: the new look, the text recoloured (or uncoloured) when
+    /// `recolor`; the modified state stays and the caret goes to the start, nothing selected.
+    void ApplyPreferences(bool recolor);
     /// The close question; false when the user chose Cancel. Preview files are deleted first
     /// in any case.
     bool QueryClose();

@@ -12,6 +12,7 @@
 #include "app/ui/FormStores.h"
 #include "app/ui/InspectorBridge.h"
 #include "app/ui/MapCommands.h"
+#include "app/ui/PrefCommands.h"
 #include "app/ui/RecentFilesMenu.h"
 #include "app/ui/SearchCommands.h"
 #include "app/ui/TMDIChild.h"
@@ -79,6 +80,7 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent)
     (new WizardCommands(*this))->Install();
     (new AutoInsertCommands(*this))->Install();
     (new ToolCommands(*this))->Install();
+    (new PrefCommands(*this))->Install();
     UpdateMenuVisibility();
     BuildInspectorPanel();
     (new MapCommands(*this))->Install();

@@ -26,7 +26,8 @@ int PrintOption(zn::app::StartAction action) {
     const bool czech = zn::app::PrefersCzech();
     const std::string text =
         action == zn::app::StartAction::Help
-            ? zn::app::HelpOutput(czech, zn::app::DefaultSettingsPath(), zn::base::DataFolder())
+            ? zn::app::HelpOutput(czech, zn::app::DefaultSettingsPath(), zn::base::DataFolder(),
+                                  zn::base::PluginFolder())
             : zn::app::VersionOutput(czech);
     const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
     return written && std::fflush(stdout) == 0 ? 0 : 1;
