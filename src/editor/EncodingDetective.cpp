@@ -8,6 +8,7 @@
 #include <array>
 #include <cctype>
 #include <cstring>
+#include <vector>
 
 namespace zn::editor {
 namespace {
@@ -98,12 +99,29 @@ double CharScore(char32_t c) {
         {U'‚', 0},   {U'“', 0},   {U'”', 0},   {U'„', 0},   {U'…', 0},   {U'€', 0}, {U'™', 0},
         {U'•', 0},
     };
-    for (const Weight& weight : kWeights) {
-        if (weight.c == c) {
-            return weight.w;
+    // One table lookup per character: every weighted character lies below U+2200.
+    static const std::vector<float> table = [] {
+        std::vector<float> t(0x2200, -3.0f);
+        std::fill(t.begin(), t.begin() + 0x80, 0.0f);
+        std::fill(t.begin() + 0xC0, t.begin() + 0x180, -1.0f);
+        for (const Weight& weight : kWeights) {
+            t[weight.c] = static_cast<float>(weight.w);
         }
-    }
-    return c >= 0xC0 && c < 0x180 ? -1 : -3;
+        return t;
+    }();
+    return c < table.size() ? table[c] : -3;
+}
+
+/// The Windows-1250 byte of a character (0 when it has none): a table instead of a search.
+unsigned char Cp1250Byte(char32_t c) {
+    static const std::vector<unsigned char> table = [] {
+        std::vector<unsigned char> t(0x2200, 0);
+        for (int b = 1; b < 256; ++b) {
+            t[base::Cp1250ToUnicode(static_cast<std::uint8_t>(b))] = static_cast<unsigned char>(b);
+        }
+        return t;
+    }();
+    return c < table.size() ? table[c] : 0;
 }
 
 /// Calls f(character, position, length, decoded) for every unit of the bytes read as
@@ -125,23 +143,25 @@ void Decode(std::string_view bytes, PageEncoding encoding, F&& f) {
         if (encoding == PageEncoding::DoubleUtf8 && c >= 0x80 && ok) {
             // The characters of this unit and the next ones, as Windows-1250 bytes, may form
             // one UTF-8 sequence.
-            const auto lead = base::UnicodeToCp1250(c);
-            const int need = lead ? base::Utf8LeadLength(*lead) : 0;
-            std::string inner(1, static_cast<char>(lead.value_or(0)));
+            const unsigned char lead = Cp1250Byte(c);
+            const int need = base::Utf8LeadLength(lead);
+            char inner[4] = {static_cast<char>(lead)};
+            int have = 1;
             std::size_t end = i + n;
             for (int k = 1; k < need && end < bytes.size(); ++k) {
                 char32_t next = 0;
                 const std::size_t m = base::Utf8Unit(bytes, end, next);
-                const auto b = base::UnicodeToCp1250(next);
-                if (!b || !base::IsUtf8Continuation(*b)) {
+                const unsigned char b = Cp1250Byte(next);
+                if (!base::IsUtf8Continuation(b)) {
                     break;
                 }
-                inner += static_cast<char>(*b);
+                inner[have++] = static_cast<char>(b);
                 end += m;
             }
             char32_t inside = 0;
-            if (need > 0 && static_cast<int>(inner.size()) == need &&
-                base::Utf8Unit(inner, 0, inside) == inner.size() && inside != 0xFFFD) {
+            const std::string_view sequence(inner, static_cast<std::size_t>(have));
+            if (need > 0 && have == need &&
+                base::Utf8Unit(sequence, 0, inside) == sequence.size() && inside != 0xFFFD) {
                 c = inside;
                 n = end - i;
             }
