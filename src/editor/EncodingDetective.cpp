@@ -341,6 +341,14 @@ PageEncoding DetectEncoding(std::string_view bytes, bool utf8Document) {
     return best;
 }
 
+bool EncodingHolds(PageEncoding encoding, char32_t c) {
+    if (c < 0x80 || !IsEightBit(encoding)) {
+        return true;
+    }
+    const Table& table = TableOf(encoding);
+    return std::find(table.begin(), table.end(), c) != table.end();
+}
+
 std::string RepairText(std::string_view bytes, PageEncoding from, bool utf8Document) {
     std::string out;
     out.reserve(bytes.size());

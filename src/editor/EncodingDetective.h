@@ -35,6 +35,9 @@ OpenChoice ChooseOpenEncoding(std::string_view bytes);
 /// them apart.
 PageEncoding DetectEncoding(std::string_view bytes, bool utf8Document);
 
+/// Whether a page in `encoding` can hold the character (the UTF-8 ones hold every character).
+bool EncodingHolds(PageEncoding encoding, char32_t c);
+
 /// The bytes of a document, read as `from`, turned into the document's own encoding (Windows-1250
 /// with character references for what it cannot hold, or UTF-8). Bytes that do not decode stay.
 std::string RepairText(std::string_view bytes, PageEncoding from, bool utf8Document);

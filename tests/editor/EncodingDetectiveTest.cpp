@@ -1,6 +1,7 @@
 // The encoding detective on the generated corpus of Czech pages, and repairs of mixed text.
 #include "editor/EncodingDetective.h"
 #include "base/Cp1250.h"
+#include "editor/CharsetCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -90,6 +91,46 @@ TEST(EncodingDetective, RepairKeepsWhatDoesNotDecodeAndWordsShowBothWays) {
     ASSERT_EQ(words.size(), 2u);
     EXPECT_EQ(words[0].repaired, "šíp");
     EXPECT_EQ(words[1].repaired, "žák");
+}
+
+} // namespace
+} // namespace zn::editor
+
+namespace zn::editor {
+namespace {
+
+TEST(CharsetCheck, Iso8859_2PageListsWhatItCannotHoldAndOffersSubstitutes) {
+    // Windows-1250: „Šíp“ – on line 2; … € — on line 3; š and í fit ISO 8859-2.
+    const std::string page = "<meta charset=\"iso-8859-2\">\r\n"
+                             "\x84\x8A\xEDp\x93 \x96\r\n"
+                             "\x85 \x80 \x97 \x84";
+    ASSERT_EQ(ForeignCharset(page, false), PageEncoding::Iso8859_2);
+    EXPECT_FALSE(ForeignCharset("<meta charset=\"windows-1250\">\x84", false).has_value());
+    const auto unfit = CharactersOutsideCharset(page, false, PageEncoding::Iso8859_2);
+    std::string listed;
+    for (const UnfitCharacter& u : unfit) {
+        listed += u.text + ":";
+        for (Position line : u.lines) {
+            listed += std::to_string(line) + ",";
+        }
+        listed += " ";
+    }
+    EXPECT_EQ(listed, "„:2,3, “:2, –:2, …:3, €:3, —:3, ");
+    struct Row {
+        Substitute how;
+        std::string line3;
+    };
+    const Row rows[] = {
+        {Substitute::NamedEntities, "&hellip; &euro; &mdash; &bdquo;"},
+        {Substitute::NumericEntities, "&#8230; &#8364; &#8212; &#8222;"},
+        {Substitute::Ascii, "... EUR - \""},
+    };
+    for (const Row& row : rows) {
+        const std::string fixed =
+            SubstituteCharacters(page, false, PageEncoding::Iso8859_2, row.how);
+        EXPECT_EQ(fixed.substr(fixed.rfind('\n') + 1), row.line3);
+        EXPECT_TRUE(CharactersOutsideCharset(fixed, false, PageEncoding::Iso8859_2).empty());
+    }
 }
 
 } // namespace
