@@ -5,6 +5,7 @@
 #include "app/DocumentFile.h"
 #include "app/RecoveryJournal.h"
 #include "app/Settings.h"
+#include "app/ui/CharsetCheckDialog.h"
 #include "app/ui/DocumentHost.h"
 #include "app/ui/EncodingOfferBar.h"
 #include "app/ui/FormState.h"
@@ -364,7 +365,40 @@ bool TMDIChild::ConfirmReadOnly(const QString& fileName, bool& wasReadOnly) {
     return true;
 }
 
+bool TMDIChild::CheckDeclaredCharset(const QString& fileName) {
+    editor::TextModel& model = edit_->Model();
+    const std::string text = model.Text();
+    const auto declared = editor::ForeignCharset(text, model.Utf8());
+    if (!declared) {
+        return true;
+    }
+    const auto unfit = editor::CharactersOutsideCharset(text, model.Utf8(), *declared);
+    if (unfit.empty()) {
+        return true;
+    }
+    CharsetCheckDialog dialog(fileName, *declared, unfit, this);
+    dialog.exec();
+    static constexpr editor::Substitute kHow[] = {editor::Substitute::NamedEntities,
+                                                  editor::Substitute::NumericEntities,
+                                                  editor::Substitute::Ascii};
+    switch (dialog.Chosen()) {
+    case CharsetCheckDialog::Cancel:
+        return false;
+    case CharsetCheckDialog::SaveUnchanged:
+        return true;
+    default:
+        model.Replace(
+            0, model.Length(),
+            editor::SubstituteCharacters(text, model.Utf8(), *declared, kHow[dialog.Chosen()]));
+        edit_->ColorAll();
+        return true;
+    }
+}
+
 bool TMDIChild::WriteTo(const QString& fileName) {
+    if (!CheckDeclaredCharset(fileName)) {
+        return false;
+    }
     const std::string text =
         (bom_ ? std::string(base::kUtf8Bom) : std::string()) + edit_->Model().Text();
     // A hard-linked file or one in a folder that refuses new files is written in place, with

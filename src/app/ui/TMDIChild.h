@@ -114,6 +114,9 @@ private:
     /// Background and text: the document's own with UseColors, else the configured ones.
     void ApplyColors();
     bool WriteTo(const QString& fileName);
+    /// Before writing a page whose declared charset cannot hold some of its characters: asks
+    /// what to put in their place. False when the user does not want the page saved.
+    bool CheckDeclaredCharset(const QString& fileName);
     /// Before a save over a file that changed on disk since it was read: false unless the user
     /// agrees to overwrite it.
     bool ConfirmOverwriteChanged();
