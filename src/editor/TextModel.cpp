@@ -286,7 +286,9 @@ void TextModel::ApplyStep(const UndoHistory::Step& step, bool undo) {
     }
     replaying_ = false;
     modified_ = !undo_.AtSaved();
-    ChangeSelection(undo ? step.before : step.after);
+    // A recorded selection may fall inside a UTF-8 character that the edit completed.
+    const Selection& sel = undo ? step.before : step.after;
+    ChangeSelection({Snap(sel.anchor), Snap(sel.caret)});
 }
 
 void TextModel::SetModified(bool modified) {
