@@ -1,6 +1,7 @@
 // Speed of the text control's core on large generated pages.
 #include "PageGenerator.h"
 
+#include "editor/EncodingDetective.h"
 #include "editor/THTMLRichEdit.h"
 
 #include <benchmark/benchmark.h>
@@ -55,6 +56,16 @@ void BM_Load(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Load)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond);
+
+/// Detecting the encoding of a 10 MB page: as opened (UTF-8, the generated page's own) and as
+/// Windows-1250 text holding UTF-8 bytes (arg 0).
+void BM_DetectEncoding(benchmark::State& state) {
+    const std::string& page = Page(10);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(zn::editor::DetectEncoding(page, state.range(0) != 0));
+    }
+}
+BENCHMARK(BM_DetectEncoding)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 /// A typed character inside a tag in the middle of the page: the edit, the current-tag update
 /// and the recolouring of the tag. Each iteration types one character and removes it again.

@@ -1,7 +1,9 @@
 // Searching with folded bytes over strings and over the blocks of a document, and replacing.
 #include "editor/Search.h"
 
+#include "base/Cp1250.h"
 #include "base/TextCase.h"
+#include "base/Utf8.h"
 #include "editor/RangeText.h"
 #include "editor/THTMLRichEdit.h"
 #include "editor/TextStore.h"
@@ -241,15 +243,104 @@ bool ReplaceText(std::string& text, Position start, std::string_view what, int o
     return true;
 }
 
+namespace {
+
+/// UTF-8 text folded for comparing: every character Windows-1250 can hold goes through the
+/// 256-byte fold as that byte (so "č" may become "C"), the rest stays. `starts` gets the
+/// position in `text` of every folded byte, and one past the end.
+std::string FoldUtf8(std::string_view text, const std::array<std::uint8_t, 256>& fold,
+                     std::vector<Position>* starts) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        char32_t c = 0;
+        const std::size_t n = base::Utf8Unit(text, i, c);
+        const auto byte = n > 1 ? base::UnicodeToCp1250(c) : std::nullopt;
+        if (n == 1 || byte) {
+            out += static_cast<char>(fold[n == 1 ? static_cast<unsigned char>(text[i]) : *byte]);
+            if (starts) {
+                starts->push_back(static_cast<Position>(i));
+            }
+        } else {
+            out.append(text.substr(i, n));
+            for (std::size_t k = 0; starts && k < n; ++k) {
+                starts->push_back(static_cast<Position>(i + k));
+            }
+        }
+        i += n;
+    }
+    if (starts) {
+        starts->push_back(static_cast<Position>(text.size()));
+    }
+    return out;
+}
+
+struct Hit {
+    Position pos;
+    Position len;
+};
+
+/// Occurrences of `what` (document bytes) in a document from `from`: the first, or all that do
+/// not overlap. A UTF-8 document compared other than byte by byte is folded first, as its
+/// characters and the search text's differ in length once folded.
+std::vector<Hit> FindInDocument(const TextModel& model, Position from, std::string_view what,
+                                int options, bool all, const TEncodings& encodings) {
+    std::vector<Hit> hits;
+    const Searcher searcher(what, options, encodings);
+    if (what.empty() || from > model.Length()) {
+        return hits;
+    }
+    if (!model.Utf8() || searcher.Identity()) {
+        for (Position at = from; (at = searcher.Find(model.Store(), at)) >= 0;) {
+            hits.push_back({at, searcher.Length()});
+            at += searcher.Length();
+            if (!all) {
+                break;
+            }
+        }
+        return hits;
+    }
+    std::vector<Position> starts;
+    const std::string text = model.GetText(from, model.Length() - from);
+    const std::string folded = FoldUtf8(text, searcher.Fold(), &starts);
+    const std::string needle = FoldUtf8(what, searcher.Fold(), nullptr);
+    for (std::size_t at = 0; (at = folded.find(needle, at)) != std::string::npos;) {
+        const Position begin = starts[at];
+        const Position end = starts[at + needle.size()];
+        // Only whole characters: a match may not begin or end inside one.
+        if ((at == 0 || starts[at - 1] != begin) && model.Snap(from + end) == from + end) {
+            hits.push_back({from + begin, end - begin});
+            if (!all) {
+                break;
+            }
+            at += needle.size();
+        } else {
+            ++at;
+        }
+    }
+    return hits;
+}
+
+/// Search and replacement texts come as Windows-1250 bytes; a UTF-8 document needs them so.
+std::string InDocument(const TextModel& model, std::string_view text) {
+    return model.Utf8() ? base::Cp1250ToUtf8(text) : std::string(text);
+}
+
+} // namespace
+
 bool FindAndShow(THTMLRichEdit& edit, Position start, std::string_view what, int options,
                  base::Prompter& prompter) {
-    const Position index =
-        what.empty() ? 0 : SearchText(what, start, edit.Model().Store(), options);
-    if (index == 0) {
+    const TextModel& model = edit.Model();
+    const std::vector<Hit> hits =
+        start > model.Length()
+            ? std::vector<Hit>{}
+            : FindInDocument(model, std::max<Position>(start, 1) - 1, InDocument(model, what),
+                             options, false, LoadedEncodings());
+    if (hits.empty()) {
         prompter.Tell(kSearchEnded);
         return false;
     }
-    edit.Model().SetCaret(index - 1 + static_cast<Position>(what.size()));
+    edit.Model().SetCaret(hits[0].pos + hits[0].len);
     return true;
 }
 
@@ -257,7 +348,27 @@ Position ReplaceInDocument(THTMLRichEdit& edit, Position start, std::string_view
                            std::string_view replacement) {
     ReplaceResult result;
     TextModel& model = edit.Model();
-    if (!ReplaceInStore(model.Store(), start, what, options, replacement, result)) {
+    if (model.Utf8()) {
+        // Letter case folded by the option; diacritics always count.
+        static const TEncodings none;
+        const std::string with = InDocument(model, replacement);
+        const std::vector<Hit> hits =
+            FindInDocument(model, std::max<Position>(start, 1) - 1, InDocument(model, what),
+                           options & kMatchCase, (options & kReplaceAll) != 0, none);
+        if (hits.empty()) {
+            return 0;
+        }
+        result.From = hits.front().pos;
+        result.To = hits.back().pos + hits.back().len;
+        for (std::size_t k = 0; k < hits.size(); ++k) {
+            if (k > 0) {
+                const Position gap = hits[k - 1].pos + hits[k - 1].len;
+                result.Middle += model.GetText(gap, hits[k].pos - gap);
+            }
+            result.Middle += with;
+        }
+        result.Count = static_cast<Position>(hits.size());
+    } else if (!ReplaceInStore(model.Store(), start, what, options, replacement, result)) {
         return 0;
     }
     SetRangeText(model, result.From, result.To - result.From, result.Middle);
@@ -269,15 +380,18 @@ Position ReplaceInDocument(THTMLRichEdit& edit, Position start, std::string_view
 Position ReplaceWithPrompts(THTMLRichEdit& edit, Position start, std::string_view what, int options,
                             std::string_view replacement, base::Prompter& prompter) {
     TextModel& model = edit.Model();
-    const Searcher searcher(what, options & kMatchCase);
-    const auto n = static_cast<Position>(what.size());
+    static const TEncodings none;
+    const std::string needle = InDocument(model, what);
     Position count = 0;
     Position from = std::max<Position>(start, 1) - 1;
     while (!what.empty() && from <= model.Length()) {
-        const Position hit = searcher.Find(model.Store(), from);
-        if (hit < 0) {
+        const std::vector<Hit> hits =
+            FindInDocument(model, from, needle, options & kMatchCase, false, none);
+        if (hits.empty()) {
             break;
         }
+        const Position hit = hits[0].pos;
+        const Position n = hits[0].len;
         model.Select(hit, n);
         const base::Answer answer = prompter.Ask(kReplaceQuestion, base::Buttons::YesNoCancelAll);
         if (answer == base::Answer::Cancel) {
@@ -288,9 +402,10 @@ Position ReplaceWithPrompts(THTMLRichEdit& edit, Position start, std::string_vie
             break;
         }
         if (answer == base::Answer::Yes) {
-            edit.InsertText(replacement);
+            const std::string with = InDocument(model, replacement);
+            edit.InsertText(with);
             ++count;
-            from = hit + static_cast<Position>(replacement.size());
+            from = hit + static_cast<Position>(with.size());
         } else {
             from = hit + n;
         }

@@ -1,6 +1,8 @@
 // Row layout of the text: wrapping, x positions, and their upkeep after edits.
 #include "editor/TextLayout.h"
 
+#include "base/Utf8.h"
+
 #include <algorithm>
 
 namespace zn::editor {
@@ -61,11 +63,68 @@ TextLayout::~TextLayout() {
     model_.RemoveObserver(this);
 }
 
-void TextLayout::SetMetrics(const std::array<double, 256>& advances, double tabWidth) {
+void TextLayout::SetMetrics(const std::array<double, 256>& advances, double tabWidth,
+                            std::function<double(char32_t)> measure) {
     advances_ = advances;
     tabWidth_ = tabWidth > 0 ? tabWidth : 1;
+    measure_ = std::move(measure);
+    bmpAdvances_.clear();
+    otherAdvances_.clear();
     maxAdvance_ = std::max(*std::max_element(advances_.begin(), advances_.end()), tabWidth_);
     Rebuild();
+}
+
+double TextLayout::CodePointAdvance(char32_t c) const {
+    if (c < 0x80) {
+        return advances_[c];
+    }
+    const auto measure = [this, c] { return measure_ ? measure_(c) : advances_['x']; };
+    if (c >= 0x10000) {
+        auto it = otherAdvances_.find(c);
+        if (it == otherAdvances_.end()) {
+            it = otherAdvances_.emplace(c, measure()).first;
+        }
+        return it->second;
+    }
+    if (bmpAdvances_.empty()) {
+        bmpAdvances_.assign(0x10000, -1.0);
+    }
+    double& advance = bmpAdvances_[c];
+    if (advance < 0) {
+        advance = measure();
+    }
+    return advance;
+}
+
+double TextLayout::Measure::Finish() {
+    const double marks = pending_ * layout_.CodePointAdvance(0xFFFD);
+    pending_ = 0;
+    return marks;
+}
+
+double TextLayout::Measure::StepUtf8(unsigned char c, double x) {
+    if (pending_ > 0 && base::IsUtf8Continuation(c)) {
+        code_ = (code_ << 6) | (c & 0x3F);
+        if (++pending_ < need_) {
+            return 0;
+        }
+        pending_ = 0;
+        static constexpr char32_t kLeast[5] = {0, 0, 0x80, 0x800, 0x10000};
+        const bool real =
+            code_ >= kLeast[need_] && code_ <= 0x10FFFF && (code_ < 0xD800 || code_ >= 0xE000);
+        return layout_.CodePointAdvance(real ? code_ : 0xFFFD);
+    }
+    const double before = Finish(); // a sequence cut short: its bytes stand alone
+    if (c < 0x80) {
+        return before + layout_.Advance(c, x + before);
+    }
+    need_ = base::Utf8LeadLength(c);
+    if (need_ == 0) {
+        return before + layout_.CodePointAdvance(0xFFFD);
+    }
+    code_ = c & (0x7F >> need_);
+    pending_ = 1;
+    return before;
 }
 
 void TextLayout::SetWrapWidth(double width) {
@@ -79,21 +138,23 @@ void TextLayout::SetWrapWidth(double width) {
 
 double TextLayout::SumAdvances(std::string_view text) const {
     double x = 0;
+    Measure m(*this);
     for (char c : text) {
-        x += Advance(static_cast<unsigned char>(c), x);
+        x += m.Step(static_cast<unsigned char>(c), x);
     }
-    return x;
+    return x + m.Finish();
 }
 
 double TextLayout::WidthOf(Position from, Position to, double x0) const {
     double x = x0;
+    Measure m(*this);
     model_.Store().ForEachPiece(from, to - from, [&](const char* data, Position, Position take) {
         for (Position i = 0; i < take; ++i) {
-            x += Advance(static_cast<unsigned char>(data[i]), x);
+            x += m.Step(static_cast<unsigned char>(data[i]), x);
         }
         return true;
     });
-    return x - x0;
+    return x + m.Finish() - x0;
 }
 
 Position TextLayout::Wrap(Position start, Position end, Position from, std::vector<Position>& out,
@@ -104,17 +165,22 @@ Position TextLayout::Wrap(Position start, Position end, Position from, std::vect
     Position lastBreak = -1; // offset just after the last blank of the row
     double x = 0;
     Position offset = from;
+    Measure m(*this);
     model_.Store().ForEachPiece(
         start + from, end - start - from, [&](const char* data, Position, Position take) {
             for (Position i = 0; i < take; ++i, ++offset) {
                 const auto c = static_cast<unsigned char>(data[i]);
-                if (c == ' ' || c == '\t') {
-                    x += Advance(c, x); // blanks may hang over the edge; a row breaks after them
+                if ((c == ' ' || c == '\t') && m.Pending() == 0) {
+                    x += m.Step(c, x); // blanks may hang over the edge; a row breaks after them
                     lastBreak = offset + 1;
                     continue;
                 }
-                if (x + Advance(c, x) > wrapWidth_ && offset > rowStart) {
-                    const Position next = lastBreak > rowStart ? lastBreak : offset;
+                // The character this byte ends starts `Pending` bytes back.
+                const Position charStart = offset - m.Pending();
+                Measure probe = m;
+                const double w = probe.Step(c, x);
+                if (x + w > wrapWidth_ && charStart > rowStart) {
+                    const Position next = lastBreak > rowStart ? lastBreak : charStart;
                     if (old != nullptr && next >= stable) {
                         auto same = std::lower_bound(old->begin(), old->end(), next - shift);
                         if (same != old->end() && *same == next - shift) {
@@ -128,9 +194,9 @@ Position TextLayout::Wrap(Position start, Position end, Position from, std::vect
                     out.push_back(next);
                     rowStart = next;
                     lastBreak = -1;
-                    x = WidthOf(start + next, start + offset, 0);
+                    x = WidthOf(start + next, start + charStart, 0);
                 }
-                x += Advance(c, x);
+                x += m.Step(c, x);
             }
             return true;
         });
@@ -169,6 +235,7 @@ std::int32_t TextLayout::CountRows(Position line) {
 }
 
 void TextLayout::Rebuild() {
+    utf8_ = model_.Utf8();
     scratchLine_ = -1;
     longLines_.clear();
     widest_ = 0;
@@ -348,18 +415,22 @@ double TextLayout::LineX(Position line, Position lineStart, Position offset) con
     Position at = cp->first;
     double x = cp->second;
     const bool extend = cp + 1 == entry.checkpoints.end();
-    model_.Store().ForEachPiece(lineStart + at, offset - at,
-                                [&](const char* data, Position, Position take) {
-                                    for (Position i = 0; i < take; ++i) {
-                                        x += Advance(static_cast<unsigned char>(data[i]), x);
-                                        ++at;
-                                        if (extend && at % kCheckpointStep == 0) {
-                                            entry.checkpoints.emplace_back(at, x);
-                                        }
-                                    }
-                                    return true;
-                                });
-    return x;
+    Measure m(*this);
+    model_.Store().ForEachPiece(
+        lineStart + at, offset - at, [&](const char* data, Position, Position take) {
+            for (Position i = 0; i < take; ++i) {
+                x += m.Step(static_cast<unsigned char>(data[i]), x);
+                ++at;
+                // A checkpoint stands before the unfinished character, whose bytes add nothing
+                // yet, so measuring can start afresh there.
+                const Position mark = at - m.Pending();
+                if (extend && mark - entry.checkpoints.back().first >= kCheckpointStep) {
+                    entry.checkpoints.emplace_back(mark, x);
+                }
+            }
+            return true;
+        });
+    return x + m.Finish();
 }
 
 double TextLayout::XOfPosition(Position pos) const {
@@ -371,6 +442,12 @@ double TextLayout::XOfPosition(Position pos) const {
     }
     const Position rowStart = RowStart(RowOfPosition(pos));
     return WidthOf(rowStart, pos, 0);
+}
+
+double TextLayout::XOfEnd(Position end) const {
+    const Position last = model_.Snap(end - 1);
+    const double x = XOfPosition(last);
+    return x + WidthOf(last, end, x);
 }
 
 Position TextLayout::PositionAtX(Position row, double x) const {
@@ -385,7 +462,13 @@ Position TextLayout::PositionAtX(Position row, double x) const {
         LongLine& entry = longLines_[line];
         while (entry.checkpoints.back().second < x &&
                entry.checkpoints.back().first + kCheckpointStep <= end - start) {
-            LineX(line, start, entry.checkpoints.back().first + kCheckpointStep);
+            // A little past the step, so that a character across it is finished too.
+            const std::size_t before = entry.checkpoints.size();
+            LineX(line, start,
+                  std::min(end - start, entry.checkpoints.back().first + kCheckpointStep + 4));
+            if (entry.checkpoints.size() == before) {
+                break;
+            }
         }
         auto cp = std::upper_bound(entry.checkpoints.begin(), entry.checkpoints.end(), x,
                                    [](double value, const auto& c) { return value < c.second; });
@@ -396,9 +479,10 @@ Position TextLayout::PositionAtX(Position row, double x) const {
         }
     }
     bool found = false;
+    Measure m(*this);
     model_.Store().ForEachPiece(pos, end - pos, [&](const char* data, Position, Position take) {
         for (Position i = 0; i < take; ++i) {
-            const double w = Advance(static_cast<unsigned char>(data[i]), at);
+            const double w = m.Step(static_cast<unsigned char>(data[i]), at);
             if (at + w / 2 > x) {
                 found = true;
                 return false;
@@ -409,7 +493,7 @@ Position TextLayout::PositionAtX(Position row, double x) const {
         return true;
     });
     if (found) {
-        return pos;
+        return model_.Snap(pos); // the last byte of a character: the caret goes before it
     }
     // Past the end of a row that wraps: before its last character (the blank it broke after),
     // so the caret stays on the clicked row.

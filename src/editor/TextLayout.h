@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cmath>
+#include <functional>
 #include <map>
+#include <unordered_map>
 #include <vector>
 
 namespace zn::editor {
@@ -25,8 +27,11 @@ private:
     std::size_t top_ = 1;
 };
 
-/// Lays the text out in rows. Text is single-byte, so a table of 256 advances gives every x by
-/// addition; a tab advances to the next multiple of the tab width. Without wrapping every line is
+/// Lays the text out in rows. In Windows-1250 text a table of 256 advances gives every x by
+/// addition; a tab advances to the next multiple of the tab width. In UTF-8 text ASCII takes the
+/// same table, and a multi-byte character takes the advance of its code point (measured once and
+/// cached), all of it on its last byte; each byte of a broken sequence shows as a replacement
+/// mark. Without wrapping every line is
 /// one row. With wrapping a line breaks after blanks (or inside a word longer than a row) so that
 /// no row is wider than the wrap width; the rows per line are kept with prefix sums, so finding a
 /// row costs O(log lines).
@@ -44,7 +49,10 @@ public:
     TextLayout(const TextLayout&) = delete;
     TextLayout& operator=(const TextLayout&) = delete;
 
-    void SetMetrics(const std::array<double, 256>& advances, double tabWidth);
+    /// Advances of the 256 bytes, and for UTF-8 text a function measuring one code point (without
+    /// it every code point is as wide as 'x').
+    void SetMetrics(const std::array<double, 256>& advances, double tabWidth,
+                    std::function<double(char32_t)> measure = {});
     /// Width of a row in wrap mode; 0 (or less) switches wrapping off.
     void SetWrapWidth(double width);
     bool Wrapping() const { return wrapWidth_ > 0; }
@@ -58,6 +66,34 @@ public:
         return advances_[c];
     }
 
+    /// Measures a run of bytes one at a time, for either encoding. The bytes of a multi-byte
+    /// character give 0 until its last one, which gives the whole advance; `Pending` counts the
+    /// bytes still waiting, and `Finish` adds replacement marks for them.
+    class Measure {
+    public:
+        explicit Measure(const TextLayout& layout) : layout_(layout), utf8_(layout.utf8_) {}
+        double Step(unsigned char c, double x) {
+            if (c < 0x80 && pending_ == 0) {
+                return layout_.Advance(c, x);
+            }
+            return utf8_ ? StepUtf8(c, x) : layout_.advances_[c];
+        }
+        int Pending() const { return pending_; }
+        double Finish();
+
+    private:
+        double StepUtf8(unsigned char c, double x);
+
+        const TextLayout& layout_;
+        bool utf8_;
+        int pending_ = 0; ///< bytes of an unfinished sequence taken so far
+        int need_ = 0;    ///< bytes of the whole sequence
+        char32_t code_ = 0;
+    };
+
+    /// Advance of a code point in UTF-8 text (U+FFFD for the replacement mark).
+    double CodePointAdvance(char32_t c) const;
+
     Position RowCount() const;
     Position RowOfPosition(Position pos) const;
     Position RowStart(Position row) const;
@@ -66,6 +102,8 @@ public:
     Position LineOfRow(Position row) const;
     /// x of a position within its row, from the row's start.
     double XOfPosition(Position pos) const;
+    /// x of the end of the character that ends at `end`, on the row of the character.
+    double XOfEnd(Position end) const;
     /// The caret position nearest to x on a row.
     Position PositionAtX(Position row, double x) const;
     /// The widest row measured so far (no wrapping), or the wrap width.
@@ -110,6 +148,10 @@ private:
     TextModel& model_;
     std::array<double, 256> advances_{};
     double tabWidth_ = 64;
+    bool utf8_ = false; ///< the model's encoding when the layout was last built
+    std::function<double(char32_t)> measure_;
+    mutable std::vector<double> bmpAdvances_; ///< UTF-8: per code point below U+10000; < 0 unknown
+    mutable std::unordered_map<char32_t, double> otherAdvances_;
     double wrapWidth_ = 0;
     std::vector<std::int32_t> rowsPerLine_; ///< wrapping only
     RowIndex rowIndex_;

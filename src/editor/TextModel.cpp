@@ -1,6 +1,7 @@
 // Editing operations of the text model and the notifications they raise.
 #include "editor/TextModel.h"
 
+#include "base/Utf8.h"
 #include "editor/LineEnds.h"
 
 #include <algorithm>
@@ -41,8 +42,11 @@ bool IsWindows1250Letter(unsigned char c) {
     }
 }
 
-CharClass ClassOf(char ch) {
+CharClass ClassOf(char ch, bool utf8) {
     const auto c = static_cast<unsigned char>(ch);
+    if (utf8 && c >= 0x80) {
+        return CharClass::Word; // every byte of a UTF-8 letter, so words end between characters
+    }
     if (c == ' ' || c == '\t') {
         return CharClass::Blank;
     }
@@ -94,6 +98,14 @@ Position TextModel::Snap(Position pos, bool forward) const {
     pos = std::clamp<Position>(pos, 0, Length());
     if (pos > 0 && pos < Length() && CharAt(pos - 1) == '\r' && CharAt(pos) == '\n') {
         return forward ? pos + 1 : pos - 1;
+    }
+    if (utf8_ && pos > 0 && pos < Length() &&
+        base::IsUtf8Continuation(static_cast<unsigned char>(CharAt(pos)))) {
+        const auto byteAt = [this](Position k) { return static_cast<unsigned char>(CharAt(k)); };
+        const Position start = base::Utf8UnitStart(byteAt, pos, Length());
+        if (start != pos) {
+            return forward ? start + base::Utf8LeadLength(byteAt(start)) : start;
+        }
     }
     return pos;
 }
@@ -197,6 +209,7 @@ void TextModel::Type(std::string_view text) {
     if (overwrite_ && sel_.Empty() && normal.find('\n') == std::string::npos) {
         const Position lineEnd = LineEnd(LineFromPosition(sel_.caret));
         over = std::min<Position>(static_cast<Position>(normal.size()), lineEnd - sel_.caret);
+        over = std::min(Snap(sel_.caret + over, true), lineEnd) - sel_.caret;
     }
     const Position start = over > 0 ? sel_.caret : SelStart();
     const Position len = over > 0 ? over : SelLength();
@@ -213,8 +226,7 @@ void TextModel::Backspace() {
     if (caret == 0) {
         return;
     }
-    const Position n =
-        (caret >= 2 && CharAt(caret - 1) == '\n' && CharAt(caret - 2) == '\r') ? 2 : 1;
+    const Position n = caret - Snap(caret - 1);
     RecordAndApply(caret - n, n, {}, {caret - n, caret - n}, Coalesce::Deleting);
 }
 
@@ -227,7 +239,7 @@ void TextModel::DeleteForward() {
     if (caret >= Length()) {
         return;
     }
-    const Position n = (CharAt(caret) == '\r' && CharAt(caret + 1) == '\n') ? 2 : 1;
+    const Position n = Snap(caret + 1, true) - caret;
     RecordAndApply(caret, n, {}, {caret, caret}, Coalesce::Deleting);
 }
 
@@ -278,7 +290,9 @@ void TextModel::ApplyStep(const UndoHistory::Step& step, bool undo) {
     }
     replaying_ = false;
     modified_ = !undo_.AtSaved();
-    ChangeSelection(undo ? step.before : step.after);
+    // A recorded selection may fall inside a UTF-8 character that the edit completed.
+    const Selection& sel = undo ? step.before : step.after;
+    ChangeSelection({Snap(sel.anchor), Snap(sel.caret)});
 }
 
 void TextModel::SetModified(bool modified) {
@@ -314,14 +328,14 @@ Position TextModel::WordRightFrom(Position pos) const {
     if (pos >= len) {
         return len;
     }
-    const CharClass first = ClassOf(CharAt(pos));
+    const CharClass first = ClassOf(CharAt(pos), utf8_);
     if (first == CharClass::Break) {
         return Snap(pos + 1, true);
     }
-    while (pos < len && ClassOf(CharAt(pos)) == first) {
+    while (pos < len && ClassOf(CharAt(pos), utf8_) == first) {
         ++pos;
     }
-    while (pos < len && ClassOf(CharAt(pos)) == CharClass::Blank) {
+    while (pos < len && ClassOf(CharAt(pos), utf8_) == CharClass::Blank) {
         ++pos;
     }
     return pos;
@@ -329,17 +343,17 @@ Position TextModel::WordRightFrom(Position pos) const {
 
 Position TextModel::WordLeftFrom(Position pos) const {
     Position p = pos;
-    while (p > 0 && ClassOf(CharAt(p - 1)) == CharClass::Blank) {
+    while (p > 0 && ClassOf(CharAt(p - 1), utf8_) == CharClass::Blank) {
         --p;
     }
     if (p == 0) {
         return 0;
     }
-    const CharClass kind = ClassOf(CharAt(p - 1));
+    const CharClass kind = ClassOf(CharAt(p - 1), utf8_);
     if (kind == CharClass::Break) {
         return p == pos ? Snap(p - 1) : p;
     }
-    while (p > 0 && ClassOf(CharAt(p - 1)) == kind) {
+    while (p > 0 && ClassOf(CharAt(p - 1), utf8_) == kind) {
         --p;
     }
     return p;
@@ -351,7 +365,7 @@ Position TextModel::VerticalTarget(Position lines) {
         stickyColumn_ = sel_.caret - LineStart(line);
     }
     const Position target = std::clamp<Position>(line + lines, 0, LineCount() - 1);
-    return std::min(LineStart(target) + stickyColumn_, LineEnd(target));
+    return Snap(std::min(LineStart(target) + stickyColumn_, LineEnd(target)));
 }
 
 Position TextModel::MoveTarget(Move move, Position pageLines) {
@@ -405,17 +419,17 @@ TextModel::Range TextModel::WordAt(Position pos) const {
         return {0, 0};
     }
     Position at = pos < len ? pos : pos - 1;
-    const CharClass kind = ClassOf(CharAt(at));
+    const CharClass kind = ClassOf(CharAt(at), utf8_);
     if (kind == CharClass::Break) {
         const Position start = Snap(at);
         return {start, CharAt(start) == '\r' ? 2 : 1};
     }
     Position start = at;
     Position end = at + 1;
-    while (start > 0 && ClassOf(CharAt(start - 1)) == kind) {
+    while (start > 0 && ClassOf(CharAt(start - 1), utf8_) == kind) {
         --start;
     }
-    while (end < len && ClassOf(CharAt(end)) == kind) {
+    while (end < len && ClassOf(CharAt(end), utf8_) == kind) {
         ++end;
     }
     return {start, end - start};

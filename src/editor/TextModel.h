@@ -52,10 +52,12 @@ enum class Move {
     DocumentEnd,
 };
 
-/// The text of one document as single-byte Windows-1250 characters in which every line break is
-/// CR LF. The model never holds half a pair: inserted text has its line ends normalised, and a
+/// The text of one document as bytes (Windows-1250 characters, or UTF-8) in which every line break
+/// is CR LF. The model never holds half a pair: inserted text has its line ends normalised, and a
 /// range or caret position that would split a pair is widened to take the whole pair (ranges) or
-/// moved before the CR (positions). Colouring never sets the modified flag and is not undone.
+/// moved before the CR (positions). In a UTF-8 text a whole multi-byte sequence counts as one
+/// character in the same way: no caret, selection end or edit range falls inside it (a broken
+/// sequence's bytes stand alone). Colouring never sets the modified flag and is not undone.
 class TextModel {
 public:
     TextModel() = default;
@@ -65,6 +67,10 @@ public:
     /// Replaces the whole text (line ends normalised); clears colours, undo and the modified flag
     /// and puts the caret at 0.
     void Load(std::string_view bytes);
+
+    /// The encoding of the bytes; it takes effect with the next Load.
+    void SetUtf8(bool utf8) { utf8_ = utf8; }
+    bool Utf8() const { return utf8_; }
 
     // --- reading ---
     Position Length() const { return store_.Length(); }
@@ -101,7 +107,8 @@ public:
     void Select(Position start, Position length) { SetSelection(start, start + length); }
     void SetCaret(Position pos) { SetSelection(pos, pos); }
     /// A valid caret position near pos: clipped to the text, and before the CR of a pair when pos
-    /// lies between CR and LF (after the LF when `forward`).
+    /// lies between CR and LF (after the LF when `forward`); likewise before (after) a UTF-8
+    /// multi-byte sequence that pos lies inside.
     Position Snap(Position pos, bool forward = false) const;
 
     // --- editing ---
@@ -204,6 +211,7 @@ private:
     ColorKind insertionColor_ = ColorKind::Text;
     bool modified_ = false;
     bool overwrite_ = false;
+    bool utf8_ = false;
     int updateDepth_ = 0;
     bool replaying_ = false;
     Position stickyColumn_ = -1; ///< column kept by vertical moves; -1 when none

@@ -150,6 +150,39 @@ TEST_F(DocumentSearch, FindAndShowPutsTheCaretAfterTheOccurrenceSoF3WalksOn) {
     EXPECT_EQ(prompter_.shown.size(), 2u);
 }
 
+TEST_F(DocumentSearch, Utf8DocumentsFoldCzechLettersAndMatchWholeCharacters) {
+    // Search texts come from the dialogs as Windows-1250; the document is UTF-8 ("Řeka řeka
+    // ŘEKA reka", then "ž" and "Ž" whose second bytes differ from "ř" only in the lead).
+    LoadedEncodings() = WindowsAndAscii();
+    edit_.Model().SetUtf8(true);
+    struct Row {
+        std::string what;
+        int options;
+        std::vector<Position> stops; ///< caret after each occurrence
+    };
+    const Row rows[] = {
+        {Utf8ToCp1250("řeka"), 0, {5, 11, 17}},
+        {Utf8ToCp1250("řeka"), kMatchCase, {11}},
+        {"reka", kIgnoreDiacritics, {5, 11, 17, 22}},
+        {Utf8ToCp1250("ž"), 0, {25, 27}},
+    };
+    for (const Row& row : rows) {
+        edit_.Model().Load("\xC5\x98"
+                           "eka \xC5\x99"
+                           "eka \xC5\x98"
+                           "EKA reka \xC5\xBE\xC5\xBD");
+        std::vector<Position> stops;
+        while (FindAndShow(edit_, StartIndex(false, edit_.Model().Sel().caret), row.what,
+                           row.options, prompter_)) {
+            stops.push_back(edit_.Model().Sel().caret);
+        }
+        EXPECT_EQ(stops, row.stops) << row.what;
+    }
+    EXPECT_EQ(ReplaceInDocument(edit_, 1, Utf8ToCp1250("řeka"), kReplaceAll, Utf8ToCp1250("ó")), 3);
+    EXPECT_EQ(edit_.Model().Text(), "\xC3\xB3 \xC3\xB3 \xC3\xB3 reka \xC5\xBE\xC5\xBD");
+    LoadedEncodings() = TEncodings{};
+}
+
 TEST_F(DocumentSearch, ReplaceAllIsOneUndoStepAndKeepsTheCaretNearItsPlace) {
     edit_.Model().Load("xx\r\nab ab\r\nyy");
     edit_.Model().SetCaret(2);

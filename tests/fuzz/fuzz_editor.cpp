@@ -1,5 +1,6 @@
 // Fuzzes the text control: a document from the input, then edits and tag operations driven by
-// the input's bytes. The model must keep CR LF pairs whole and its line index right.
+// the input's bytes. The model must keep CR LF pairs whole and its line index right, and in a
+// UTF-8 document (an odd first byte) no caret or anchor may stand inside a multi-byte character.
 #include "editor/Completion.h"
 #include "editor/LineEnds.h"
 #include "editor/THTMLRichEdit.h"
@@ -28,7 +29,8 @@ void CheckModel(const TextModel& m) {
     }
     Check(lines == m.LineCount());
     Check(m.SelStart() >= 0 && m.SelEnd() <= m.Length());
-    Check(m.Snap(m.SelStart()) == m.SelStart());
+    Check(m.Snap(m.Sel().caret) == m.Sel().caret);
+    Check(m.Snap(m.Sel().anchor) == m.Sel().anchor);
 }
 
 } // namespace
@@ -40,6 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     edit.SyntaxHighLighting = true;
     edit.ClipboardText = [] { return std::string("<i a=\"1\">\r\nx"); };
     TextModel& m = edit.Model();
+    m.SetUtf8(size > 0 && (data[0] & 1) != 0);
     m.Load(std::string(reinterpret_cast<const char*>(data), split));
     edit.ColorAll();
     CheckModel(m);

@@ -52,6 +52,28 @@ void EncodingCommands::Install() {
          "Změnit kódování češtiny z ISO 8859-2 do Win 1250",
          EnableRule::DocumentOpen},
         [this] { ConvertWithoutDialog("ISO Latin2 (ISO 8859-2)", "Windows-1250"); });
+    ReopenItem = main_.AddCommand(main_.Menu(MainMenuId::Funkce),
+                                  {"ReopenEncoding",
+                                   "Znovu načíst v jiném kódování (UTF-8 / Windows-1250)",
+                                   {},
+                                   "Znovu načíst soubor jako UTF-8, nebo jako Windows-1250",
+                                   EnableRule::DocumentOpen},
+                                  [this] {
+                                      if (TMDIChild* document = main_.ActiveDocument()) {
+                                          document->ReopenInOtherEncoding();
+                                      }
+                                  });
+    RepairItem = main_.AddCommand(main_.Menu(MainMenuId::Funkce),
+                                  {"RepairEncoding",
+                                   "Opravit kódování výběru",
+                                   {},
+                                   "Převést výběr z kódování, ve kterém zřejmě je",
+                                   EnableRule::DocumentOpen},
+                                  [this] {
+                                      if (TMDIChild* document = main_.ActiveDocument()) {
+                                          document->RepairSelectionEncoding();
+                                      }
+                                  });
     main_.AddToolButton(EncodingItem);
     main_.AddToolButton(WinToIsoButton);
     main_.AddToolButton(IsoToWinButton);

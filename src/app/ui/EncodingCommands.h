@@ -47,6 +47,8 @@ public:
     QAction* EncodingItem = nullptr;
     QAction* WinToIsoButton = nullptr;
     QAction* IsoToWinButton = nullptr;
+    QAction* ReopenItem = nullptr;
+    QAction* RepairItem = nullptr;
 
 private:
     void ConvertActive(bool useDialogChoice);

@@ -5,7 +5,9 @@
 #include "app/DocumentFile.h"
 #include "app/RecoveryJournal.h"
 #include "app/Settings.h"
+#include "app/ui/CharsetCheckDialog.h"
 #include "app/ui/DocumentHost.h"
+#include "app/ui/EncodingOfferBar.h"
 #include "app/ui/FormState.h"
 #include "app/ui/PreviewPane.h"
 #include "app/ui/SettingsConvert.h"
@@ -14,7 +16,9 @@
 #include "base/HtmlColor.h"
 #include "base/Prompter.h"
 #include "base/SafeSave.h"
+#include "base/Utf8.h"
 #include "editor/DocumentKeys.h"
+#include "editor/EncodingDetective.h"
 #include "editor/ui/HtmlEditView.h"
 #include "structure/DocumentStructure.h"
 
@@ -59,6 +63,14 @@ TMDIChild::TMDIChild(DocumentHost& host, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
+    offer_ = new EncodingOfferBar(this);
+    offer_->OnConvert = [this](editor::PageEncoding found) {
+        editor::TextModel& model = edit_->Model();
+        model.Replace(0, model.Length(), editor::RepairText(model.Text(), found, model.Utf8()));
+        edit_->ColorAll();
+        UpdateModified();
+    };
+    layout->addWidget(offer_);
     pages_ = new QStackedWidget(this);
     view_ = new editor::ui::HtmlEditView(*edit_, pages_);
     view_->setObjectName(QStringLiteral("EditedText"));
@@ -78,8 +90,8 @@ TMDIChild::TMDIChild(DocumentHost& host, QWidget* parent)
     status_ = new QStatusBar(this);
     status_->setObjectName(QStringLiteral("StatusBar1"));
     status_->setSizeGripEnabled(false);
-    const int widths[3] = {50, 60, 40};
-    for (int i = 0; i < 3; ++i) {
+    const int widths[4] = {50, 60, 40, 90};
+    for (int i = 0; i < 4; ++i) {
         panels_[i] = new QLabel(status_);
         panels_[i]->setMinimumWidth(widths[i]);
         panels_[i]->setFrameShape(QFrame::Panel);
@@ -88,6 +100,8 @@ TMDIChild::TMDIChild(DocumentHost& host, QWidget* parent)
     }
     panels_[1]->setAlignment(Qt::AlignCenter);
     panels_[2]->setText(QStringLiteral("insert"));
+    panels_[3]->setObjectName(QStringLiteral("EncodingPanel"));
+    panels_[3]->setText(QStringLiteral("Windows-1250"));
     layout->addWidget(status_);
 
     edit_->OnTagChange = [this] { OnTagChange(); };
@@ -191,7 +205,7 @@ void TMDIChild::CreateNew(const QString& caption) {
     UpdateModified();
 }
 
-bool TMDIChild::ReadInto(const QString& fileName) {
+bool TMDIChild::ReadInto(const QString& fileName, int utf8) {
     std::string bytes;
     base::FileResult read;
     {
@@ -207,7 +221,12 @@ bool TMDIChild::ReadInto(const QString& fileName) {
                         .arg(QFileInfo(fileName).fileName()),
                     15000);
             }
-            edit_->Model().Load(bytes);
+            const editor::OpenChoice choice = editor::ChooseOpenEncoding(bytes);
+            const bool asUtf8 = utf8 < 0 ? choice.utf8 : utf8 == 1;
+            bom_ = asUtf8 && choice.bom;
+            edit_->Model().SetUtf8(asUtf8);
+            edit_->Model().Load(std::string_view(bytes).substr(bom_ ? base::kUtf8Bom.size() : 0));
+            panels_[3]->setText(asUtf8 ? QStringLiteral("UTF-8") : QStringLiteral("Windows-1250"));
             bytes.clear();
             bytes.shrink_to_fit();
             ReadDocumentColors();
@@ -230,12 +249,73 @@ bool TMDIChild::Open(const QString& fileName) {
     UpdateModified();
     panels_[2]->setText(QStringLiteral("insert"));
     SetCaption(fileName);
+    OfferEncoding();
     host_.BringToFront();
     return true;
 }
 
+void TMDIChild::OfferEncoding() {
+    const editor::TextModel& model = edit_->Model();
+    const std::string text = model.Text();
+    const editor::PageEncoding found = editor::DetectEncoding(text, model.Utf8());
+    const editor::PageEncoding own =
+        model.Utf8() ? editor::PageEncoding::Utf8 : editor::PageEncoding::Windows1250;
+    if (found == own) {
+        offer_->hide();
+        return;
+    }
+    offer_->Offer(found, editor::SuspiciousWords(text, found, model.Utf8()));
+}
+
+bool TMDIChild::ReopenInOtherEncoding() {
+    const bool utf8 = !edit_->Model().Utf8();
+    const std::string name = utf8 ? "UTF-8" : "Windows-1250";
+    if (Untitled(caption_)) {
+        host_.HostPrompter().Tell("Dokument ještě není uložen, nelze ho znovu načíst v kódování " +
+                                      name + ".",
+                                  base::Severity::Error);
+        return false;
+    }
+    if (edit_->Model().Modified() &&
+        host_.HostPrompter().Ask("Znovu načíst soubor " + Path(caption_) + " v kódování " + name +
+                                     " a zahodit změny?",
+                                 base::Buttons::YesNo) != base::Answer::Yes) {
+        return false;
+    }
+    if (!ReadInto(caption_, utf8 ? 1 : 0)) {
+        return false;
+    }
+    edit_->Model().SetModified(false);
+    UpdateModified();
+    OfferEncoding();
+    return true;
+}
+
+void TMDIChild::RepairSelectionEncoding() {
+    editor::TextModel& model = edit_->Model();
+    const bool whole = model.SelLength() == 0;
+    const editor::TextModel::Range range{whole ? 0 : model.SelStart(),
+                                         whole ? model.Length() : model.SelLength()};
+    const std::string text = model.GetText(range.position, range.length);
+    const editor::PageEncoding found = editor::DetectEncoding(text, model.Utf8());
+    const std::string repaired = editor::RepairText(text, found, model.Utf8());
+    if (repaired == text) {
+        host_.HostPrompter().Tell("Kódování textu vypadá správně.", base::Severity::Information);
+        return;
+    }
+    model.Replace(range.position, range.length, repaired);
+    if (!whole) {
+        model.Select(range.position, static_cast<editor::Position>(repaired.size()));
+    }
+    edit_->ColorAll();
+    UpdateModified();
+}
+
 void TMDIChild::Recover(const QString& caption, const std::string& text) {
+    const bool utf8 = editor::ChooseOpenEncoding(text).utf8;
+    edit_->Model().SetUtf8(utf8);
     edit_->Model().Load(text);
+    panels_[3]->setText(utf8 ? QStringLiteral("UTF-8") : QStringLiteral("Windows-1250"));
     ReadDocumentColors();
     edit_->ColorAll();
     ApplyLook();
@@ -300,8 +380,42 @@ bool TMDIChild::ConfirmReadOnly(const QString& fileName, bool& wasReadOnly) {
     return true;
 }
 
+bool TMDIChild::CheckDeclaredCharset(const QString& fileName) {
+    editor::TextModel& model = edit_->Model();
+    const std::string text = model.Text();
+    const auto declared = editor::ForeignCharset(text, model.Utf8());
+    if (!declared) {
+        return true;
+    }
+    const auto unfit = editor::CharactersOutsideCharset(text, model.Utf8(), *declared);
+    if (unfit.empty()) {
+        return true;
+    }
+    CharsetCheckDialog dialog(fileName, *declared, unfit, this);
+    dialog.exec();
+    static constexpr editor::Substitute kHow[] = {editor::Substitute::NamedEntities,
+                                                  editor::Substitute::NumericEntities,
+                                                  editor::Substitute::Ascii};
+    switch (dialog.Chosen()) {
+    case CharsetCheckDialog::Cancel:
+        return false;
+    case CharsetCheckDialog::SaveUnchanged:
+        return true;
+    default:
+        model.Replace(
+            0, model.Length(),
+            editor::SubstituteCharacters(text, model.Utf8(), *declared, kHow[dialog.Chosen()]));
+        edit_->ColorAll();
+        return true;
+    }
+}
+
 bool TMDIChild::WriteTo(const QString& fileName) {
-    const std::string text = edit_->Model().Text();
+    if (!CheckDeclaredCharset(fileName)) {
+        return false;
+    }
+    const std::string text =
+        (bom_ ? std::string(base::kUtf8Bom) : std::string()) + edit_->Model().Text();
     // A hard-linked file or one in a folder that refuses new files is written in place, with
     // a rescue copy in the recovery folder first.
     const base::FileResult written = base::WriteDocumentFile(
@@ -484,7 +598,7 @@ void TMDIChild::DeletePreviewFiles(const QString& keep) {
 // --- status, events, closing ---
 
 QString TMDIChild::StatusPanel(int index) const {
-    return (index >= 0 && index < 3) ? panels_[index]->text() : QString();
+    return (index >= 0 && index < 4) ? panels_[index]->text() : QString();
 }
 
 void TMDIChild::UpdateStatus() {

@@ -25,6 +25,7 @@ class HtmlEditView;
 namespace zn::app::ui {
 
 class DocumentHost;
+class EncodingOfferBar;
 class FormState;
 class PreviewPane;
 
@@ -48,6 +49,14 @@ public:
     void Recover(const QString& caption, const std::string& text);
     /// Reads the file again (the window already shows it).
     bool Reload(const QString& fileName);
+    /// Reads the file again in the other encoding (UTF-8 or Windows-1250); a modified document
+    /// is read only when the user agrees to lose the changes.
+    bool ReopenInOtherEncoding();
+    /// Converts the selection (or, without one, the whole text) from the encoding it seems to
+    /// be in, as one undo step; tells the user when it looks right already.
+    void RepairSelectionEncoding();
+    /// The offer shown when the page seems to be in another encoding than it is edited in.
+    EncodingOfferBar& EncodingOffer() { return *offer_; }
     /// Writes the document; `saveAs` always asks for a name. True when it was written.
     bool Save(bool saveAs);
     /// 0: the source; 1: the preview.
@@ -80,7 +89,7 @@ public:
     editor::ui::HtmlEditView& EditorView() { return *view_; }
     /// Preview files written and not yet deleted (at most one).
     QStringList PreviewFiles() const { return previewFiles_; }
-    /// The status bar panels: caret, "změna", "insert".
+    /// The status bar panels: caret, "změna", "insert", the encoding.
     QString StatusPanel(int index) const;
 
     /// Document colours from the BODY tag (0x00BBGGRR).
@@ -100,11 +109,17 @@ protected:
 
 private:
     void SetCaption(const QString& caption);
-    bool ReadInto(const QString& fileName);
+    /// Reads a file, as UTF-8 or Windows-1250 by its content unless `utf8` is 0 or 1.
+    bool ReadInto(const QString& fileName, int utf8 = -1);
+    /// Runs the encoding detective and shows its offer when it finds another encoding.
+    void OfferEncoding();
     void ReadDocumentColors();
     /// Background and text: the document's own with UseColors, else the configured ones.
     void ApplyColors();
     bool WriteTo(const QString& fileName);
+    /// Before writing a page whose declared charset cannot hold some of its characters: asks
+    /// what to put in their place. False when the user does not want the page saved.
+    bool CheckDeclaredCharset(const QString& fileName);
     /// Before a save over a file that changed on disk since it was read: false unless the user
     /// agrees to overwrite it.
     bool ConfirmOverwriteChanged();
@@ -124,7 +139,9 @@ private:
     QStackedWidget* pages_ = nullptr;
     QTabBar* tabs_ = nullptr;
     QStatusBar* status_ = nullptr;
-    QLabel* panels_[3] = {nullptr, nullptr, nullptr};
+    QLabel* panels_[4] = {nullptr, nullptr, nullptr, nullptr};
+    EncodingOfferBar* offer_ = nullptr;
+    bool bom_ = false; ///< the UTF-8 file began with a byte-order mark: saved with it again
     QString caption_;
     bool modified_ = false;
     int page_ = -1;

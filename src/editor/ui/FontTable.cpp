@@ -2,6 +2,7 @@
 #include "editor/ui/FontTable.h"
 
 #include "base/Cp1250.h"
+#include "base/Utf8.h"
 
 #include <QFontMetricsF>
 
@@ -14,7 +15,8 @@ QFont FontTable::EditingFont(QFont font) {
     return font;
 }
 
-FontTable::FontTable(const QFont& font, QPaintDevice* device) : font_(EditingFont(font)) {
+FontTable::FontTable(const QFont& font, QPaintDevice* device)
+    : font_(EditingFont(font)), device_(device) {
     const QFontMetricsF metrics = device ? QFontMetricsF(font_, device) : QFontMetricsF(font_);
     for (int b = 0; b < 256; ++b) {
         const char32_t u = base::Cp1250ToUnicode(static_cast<std::uint8_t>(b));
@@ -42,6 +44,38 @@ QString FontTable::Decode(const char* bytes, qsizetype length) const {
         out[i] = glyphs_[static_cast<unsigned char>(bytes[i])];
     }
     return text;
+}
+
+QString FontTable::CodePointGlyph(char32_t c) const {
+    if (c < 0x80) {
+        return QString(glyphs_[c]);
+    }
+    if (c < 0xA0) {
+        return QString(QChar(0xFFFD)); // C1 controls
+    }
+    return QString::fromUcs4(&c, 1);
+}
+
+double FontTable::CodePointAdvance(char32_t c) const {
+    const QFontMetricsF metrics = device_ ? QFontMetricsF(font_, device_) : QFontMetricsF(font_);
+    return metrics.horizontalAdvance(CodePointGlyph(c));
+}
+
+QString FontTable::DecodeUtf8(const char* bytes, qsizetype length) const {
+    const std::string_view text(bytes, static_cast<std::size_t>(length));
+    QString out;
+    out.reserve(length);
+    for (std::size_t i = 0; i < text.size();) {
+        char32_t c = 0;
+        const std::size_t n = base::Utf8Unit(text, i, c);
+        if (c < 0x80) {
+            out += glyphs_[c];
+        } else {
+            out += CodePointGlyph(c);
+        }
+        i += n;
+    }
+    return out;
 }
 
 } // namespace zn::editor::ui

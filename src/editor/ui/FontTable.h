@@ -1,4 +1,5 @@
-// The glyph and advance of every Windows-1250 byte in one font, for layout and painting.
+// The glyph and advance of every Windows-1250 byte in one font, and of UTF-8 text, for layout
+// and painting.
 #pragma once
 
 #include <QFont>
@@ -25,12 +26,18 @@ public:
     QChar Glyph(unsigned char byte) const { return glyphs_[byte]; }
     /// The glyphs of a run of bytes.
     QString Decode(const char* bytes, qsizetype length) const;
+    /// The glyphs of a run of UTF-8 text: ASCII as in Decode, each broken byte as U+FFFD.
+    QString DecodeUtf8(const char* bytes, qsizetype length) const;
+    /// The glyph shown for a code point of UTF-8 text, and its advance.
+    QString CodePointGlyph(char32_t c) const;
+    double CodePointAdvance(char32_t c) const;
 
     /// The font used for editing: kerning and shaping switched off.
     static QFont EditingFont(QFont font);
 
 private:
     QFont font_;
+    QPaintDevice* device_ = nullptr;
     std::array<QChar, 256> glyphs_{};
     std::array<double, 256> advances_{};
     double tabWidth_ = 0;

@@ -1,7 +1,7 @@
 // The accessibility interfaces of the text view over its text model.
 #include "editor/ui/HtmlEditAccessible.h"
 
-#include "base/Cp1250.h"
+#include "base/Utf8.h"
 #include "editor/ui/HtmlEditView.h"
 
 #include <QScrollBar>
@@ -12,8 +12,8 @@
 namespace zn::editor::ui {
 namespace {
 
-QString Decode(const std::string& bytes) {
-    return QString::fromUtf8(base::Cp1250ToUtf8(bytes));
+QString Decode(const std::string& bytes, bool utf8) {
+    return QString::fromUtf8(base::DocumentToUtf8(bytes, utf8));
 }
 
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
@@ -117,7 +117,7 @@ QString HtmlEditAccessible::text(int startOffset, int endOffset) const {
     const TextModel& model = View()->Edit().Model();
     const Position start = std::clamp<Position>(startOffset, 0, model.Length());
     const Position end = std::clamp<Position>(endOffset, start, model.Length());
-    return Decode(model.GetText(start, end - start));
+    return Decode(model.GetText(start, end - start), model.Utf8());
 }
 
 QString HtmlEditAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundary,
@@ -193,7 +193,8 @@ void HtmlEditAccessible::replaceText(int startOffset, int endOffset, const QStri
     TextModel& model = View()->Edit().Model();
     const Position start = std::clamp<Position>(startOffset, 0, model.Length());
     const Position end = std::clamp<Position>(endOffset, start, model.Length());
-    model.Replace(start, end - start, base::Utf8ToCp1250(text.toUtf8().toStdString()));
+    model.Replace(start, end - start,
+                  base::Utf8ToDocument(text.toUtf8().toStdString(), model.Utf8()));
 }
 
 } // namespace zn::editor::ui

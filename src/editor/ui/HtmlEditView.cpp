@@ -1,7 +1,7 @@
 // Painting, scrolling, keyboard, mouse, input methods and drag and drop of the text view.
 #include "editor/ui/HtmlEditView.h"
 
-#include "base/Cp1250.h"
+#include "base/Utf8.h"
 #include "editor/Completion.h"
 #include "editor/ui/HtmlEditAccessible.h"
 #include "editor/ui/LineGutter.h"
@@ -24,13 +24,13 @@ namespace {
 
 constexpr int kMargin = 3; ///< pixels left of the text, so a caret at column 0 shows
 
-std::string ToDocument(const QString& text) {
-    return base::Utf8ToCp1250(text.toUtf8().toStdString());
+std::string ToDocument(const QString& text, bool utf8) {
+    return base::Utf8ToDocument(text.toUtf8().toStdString(), utf8);
 }
 
 /// Document text for the clipboard and drags: Unicode with the platform's LF line ends.
-QString FromDocument(const std::string& bytes) {
-    QString text = QString::fromUtf8(base::Cp1250ToUtf8(bytes));
+QString FromDocument(const std::string& bytes, bool utf8) {
+    QString text = QString::fromUtf8(base::DocumentToUtf8(bytes, utf8));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
 }
@@ -62,7 +62,9 @@ HtmlEditView::HtmlEditView(THTMLRichEdit& edit, QWidget* parent)
     edit_.Model().AddObserver(this, true);
     keys_.OnEnterReleased = [this] { ContinueList(edit_, upperCaseTags_); };
     // Pasting anywhere (Shift+Insert here, the main window's Paste) reads the clipboard so.
-    edit_.ClipboardText = [] { return ToDocument(QApplication::clipboard()->text()); };
+    edit_.ClipboardText = [this] {
+        return ToDocument(QApplication::clipboard()->text(), Model().Utf8());
+    };
     gutter_ = new LineGutter(*this);
     HtmlEditAccessible::InstallFactory();
     setEditorFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -77,7 +79,8 @@ HtmlEditView::~HtmlEditView() {
 
 void HtmlEditView::setEditorFont(const QFont& font) {
     fonts_ = std::make_unique<FontTable>(font);
-    layout_.SetMetrics(fonts_->Advances(), fonts_->TabWidth());
+    layout_.SetMetrics(fonts_->Advances(), fonts_->TabWidth(),
+                       [fonts = fonts_.get()](char32_t c) { return fonts->CodePointAdvance(c); });
     gutterDigits_ = 0;
     UpdateGutterWidth();
     UpdateWrapWidth();
@@ -146,7 +149,8 @@ QRect HtmlEditView::caretRect() const {
     if (edit_.Model().Overwrite()) {
         const char c = edit_.Model().CharAt(caret);
         width = (c == '\r' || c == '\0') ? fonts_->Advances()[' ']
-                                         : fonts_->Advances()[static_cast<unsigned char>(c)];
+                                         : layout_.XOfEnd(edit_.Model().Snap(caret + 1, true)) -
+                                               layout_.XOfPosition(caret);
     }
     return QRectF(x - (width <= 2 ? 1 : 0), y, width, fonts_->LineHeight()).toAlignedRect();
 }
@@ -567,7 +571,7 @@ void HtmlEditView::keyReleaseEvent(QKeyEvent* e) {
 }
 
 void HtmlEditView::TypeText(const QString& text) {
-    TypeIntoControl(edit_, ToDocument(text));
+    TypeIntoControl(edit_, ToDocument(text, Model().Utf8()));
 }
 
 void HtmlEditView::inputMethodEvent(QInputMethodEvent* event) {
@@ -598,7 +602,8 @@ QVariant HtmlEditView::inputMethodQuery(Qt::InputMethodQuery query) const {
             std::clamp(model.Sel().anchor - lineStart, Position{0}, caret - lineStart + 4096));
     case Qt::ImSurroundingText: {
         const Position end = model.LineEnd(model.LineFromPosition(caret));
-        return FromDocument(model.GetText(lineStart, std::min<Position>(end - lineStart, 4096)));
+        return FromDocument(model.GetText(lineStart, std::min<Position>(end - lineStart, 4096)),
+                            model.Utf8());
     }
     default:
         return QAbstractScrollArea::inputMethodQuery(query);
@@ -641,7 +646,7 @@ void HtmlEditView::redo() {
 
 QMimeData* HtmlEditView::SelectionMime() const {
     auto* mime = new QMimeData;
-    mime->setText(FromDocument(edit_.Model().SelText()));
+    mime->setText(FromDocument(edit_.Model().SelText(), edit_.Model().Utf8()));
     return mime;
 }
 
@@ -783,7 +788,7 @@ void HtmlEditView::dropEvent(QDropEvent* event) {
 
 void HtmlEditView::dropText(const QString& text, Position at, bool moveSelection) {
     TextModel& model = Model();
-    const std::string bytes = ToDocument(text);
+    const std::string bytes = ToDocument(text, model.Utf8());
     UndoGroup group(model);
     if (moveSelection) {
         const Position start = model.SelStart();

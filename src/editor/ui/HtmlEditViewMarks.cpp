@@ -1,6 +1,6 @@
 // The text view's aids beside the text: the line-number gutter, the caret line's background and
 // the background of the tag under the caret and of its partner, found lazily when painting.
-#include "base/Cp1250.h"
+#include "base/Utf8.h"
 #include "editor/ui/HtmlEditView.h"
 #include "editor/ui/LineGutter.h"
 
@@ -21,10 +21,10 @@ const QColor kPairColor(255, 214, 92, 130); ///< a light amber laid over the bac
 /// Edits longer than this are announced without their text.
 constexpr Position kAnnouncedText = 1 << 20;
 
-QString Announced(std::string_view bytes) {
+QString Announced(std::string_view bytes, bool utf8) {
     return static_cast<Position>(bytes.size()) > kAnnouncedText
                ? QString()
-               : QString::fromUtf8(base::Cp1250ToUtf8(bytes));
+               : QString::fromUtf8(base::DocumentToUtf8(bytes, utf8));
 }
 
 } // namespace
@@ -68,11 +68,13 @@ void HtmlEditView::UpdatePositionRows(Position from, Position to) {
 void HtmlEditView::MarksTextChanged(const TextChange& change) {
     pairStale_ = true;
     if (QAccessible::isActive()) {
-        const QString removed = change.reset ? QString() : Announced(change.removedText);
+        const QString removed =
+            change.reset ? QString() : Announced(change.removedText, Model().Utf8());
         const QString inserted =
             change.insertedLength > kAnnouncedText
                 ? QString()
-                : Announced(Model().GetText(change.position, change.insertedLength));
+                : Announced(Model().GetText(change.position, change.insertedLength),
+                            Model().Utf8());
         const int at = static_cast<int>(change.position);
         if (change.removedLength == 0) {
             QAccessibleTextInsertEvent event(this, at, inserted);
@@ -141,9 +143,7 @@ void HtmlEditView::PaintRangeBackground(QPainter& painter, Position from, Positi
             continue;
         }
         const double x1 = layout_.XOfPosition(a);
-        const double beforeEnd = layout_.XOfPosition(b - 1);
-        const double x2 =
-            beforeEnd + layout_.Advance(static_cast<unsigned char>(model.CharAt(b - 1)), beforeEnd);
+        const double x2 = layout_.XOfEnd(b);
         painter.fillRect(QRectF(x1 - scrollX, RowY(row), x2 - x1, fonts_->LineHeight()), color);
     }
 }

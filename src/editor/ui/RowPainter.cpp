@@ -36,7 +36,10 @@ void RowPainter::PaintRow(QPainter& painter, Position row, double y, double scro
     constexpr Position kChunk = 2048;
     constexpr int kMaxRun = 32; // short runs keep rounding in the font from adding up
     while (pos < end && x <= right) {
-        const Position take = std::min(kChunk, end - pos);
+        Position take = std::min(kChunk, end - pos);
+        if (pos + take < end) {
+            take = model_.Snap(pos + take) - pos; // whole characters only
+        }
         const std::string bytes = model_.GetText(pos, take);
         const std::vector<std::uint8_t> colors = model_.Store().GetColors(pos, take);
         Position i = 0;
@@ -45,13 +48,17 @@ void RowPainter::PaintRow(QPainter& painter, Position row, double y, double scro
             const std::uint8_t color = colors[static_cast<std::size_t>(i)];
             const double runX = x;
             Position j = i;
-            while (j < take && j - i < kMaxRun && colors[static_cast<std::size_t>(j)] == color &&
-                   (pos + j >= selStart && pos + j < selEnd) == selected &&
-                   bytes[static_cast<std::size_t>(j)] != '\t' && x <= right) {
-                x += layout_.Advance(static_cast<unsigned char>(bytes[static_cast<std::size_t>(j)]),
-                                     x);
+            // A run never ends inside a character (a UTF-8 sequence is measured to its end).
+            TextLayout::Measure measure(layout_);
+            while (j < take && (measure.Pending() > 0 ||
+                                (j - i < kMaxRun && colors[static_cast<std::size_t>(j)] == color &&
+                                 (pos + j >= selStart && pos + j < selEnd) == selected &&
+                                 bytes[static_cast<std::size_t>(j)] != '\t' && x <= right))) {
+                x +=
+                    measure.Step(static_cast<unsigned char>(bytes[static_cast<std::size_t>(j)]), x);
                 ++j;
             }
+            x += measure.Finish();
             if (j == i) { // a tab: only space
                 x += layout_.Advance('\t', x);
                 j = i + 1;
@@ -64,7 +71,8 @@ void RowPainter::PaintRow(QPainter& painter, Position row, double y, double scro
                 painter.setPen(selected ? palette_.selectedText
                                         : palette_.Of(static_cast<ColorKind>(color)));
                 painter.drawText(QPointF(runX - scrollX, baseline),
-                                 font_.Decode(bytes.data() + i, j - i));
+                                 model_.Utf8() ? font_.DecodeUtf8(bytes.data() + i, j - i)
+                                               : font_.Decode(bytes.data() + i, j - i));
             }
             i = j;
         }

@@ -18,7 +18,8 @@ int PrintText(TextModel& model, const QFont& font, const TextPalette& palette, Q
     painter.setFont(fonts.Font());
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
     TextLayout layout(model);
-    layout.SetMetrics(fonts.Advances(), fonts.TabWidth());
+    layout.SetMetrics(fonts.Advances(), fonts.TabWidth(),
+                      [&fonts](char32_t c) { return fonts.CodePointAdvance(c); });
     layout.SetWrapWidth(page.width());
     TextPalette colors = palette;
     colors.background = Qt::white;

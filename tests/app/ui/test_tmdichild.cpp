@@ -123,6 +123,13 @@ private slots:
         QTest::newRow("lf") << QByteArray("a\nb") << false << QByteArray("a\nb\n");
         QTest::newRow("unix") << QByteArray("a\r\nb\nc") << true << QByteArray("a\nb\nc\n");
         QTest::newRow("bytes unix") << odd << true << odd + "\n";
+        // UTF-8 pages: with a byte-order mark, declared, and with broken sequences kept.
+        const QByteArray czech("<p>\xC5\x99\xC3\xA1"
+                               "d \xE2\x82\xAC</p>\r\n");
+        QTest::newRow("utf-8 bom") << "\xEF\xBB\xBF" + czech << false << "\xEF\xBB\xBF" + czech;
+        QTest::newRow("utf-8") << czech << false << czech;
+        const QByteArray broken("<meta charset=utf-8>\xC5 \x99\xE2\x82\r\n\xC5\x99");
+        QTest::newRow("utf-8 broken") << broken << false << broken;
     }
     void roundTripsByteForByte() {
         QFETCH(QByteArray, in);
@@ -134,6 +141,9 @@ private slots:
         TMDIChild& doc = Open(path);
         QCOMPARE(doc.Caption(), path);
         QVERIFY(!doc.Modified());
+        QCOMPARE(doc.StatusPanel(3), QString(QTest::currentDataTag()).startsWith("utf-8")
+                                         ? QStringLiteral("UTF-8")
+                                         : QStringLiteral("Windows-1250"));
         QVERIFY(doc.Save(false));
         QCOMPARE(Slurp(path), out);
         QCOMPARE(host_->recent, QStringList{path});
