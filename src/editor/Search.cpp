@@ -114,6 +114,7 @@ Searcher::Searcher(std::string_view what, int options, const TEncodings& encodin
             c = static_cast<std::uint8_t>(base::UpperCaseCZ(static_cast<char>(c)));
         }
         fold_[static_cast<std::size_t>(b)] = c;
+        identity_ = identity_ && c == b;
     }
     needle_.resize(what.size());
     for (std::size_t i = 0; i < what.size(); ++i) {

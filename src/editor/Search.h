@@ -38,6 +38,8 @@ public:
     const std::array<std::uint8_t, 256>& Fold() const { return fold_; }
     /// The one byte that folds to the first byte of the needle, or -1 when several do.
     int FirstByte() const { return firstByte_; }
+    /// True when the table folds no byte: the text is compared byte for byte.
+    bool Identity() const { return identity_; }
 
 private:
     template <typename Source>
@@ -46,6 +48,7 @@ private:
     std::array<std::uint8_t, 256> fold_;
     std::string needle_; ///< folded search text
     int firstByte_ = -1;
+    bool identity_ = true;
 };
 
 /// The index (from 1) of the first occurrence of `what` in `text` at or after `start` (from 1),
