@@ -25,14 +25,18 @@ KAMENICKY_HIGH = (
     "áíóúňŇŮÔšřŕŔ¼§«»"  # 0xA0
 )
 
-# KOI8-CS2 (ČSN 36 9103): letters placed so that clearing the eighth bit leaves the letter
-# without its diacritic; small letters in 0xC0-0xDF, capitals 0x20 higher.
-KOI8CS_SMALL = {
-    0xC1: "á", 0xC2: "ä", 0xC3: "č", 0xC4: "ď", 0xC5: "ě", 0xC6: "ŕ", 0xC8: "ü", 0xC9: "í",
-    0xCA: "ů", 0xCB: "ĺ", 0xCC: "ľ", 0xCD: "ö", 0xCE: "ň", 0xCF: "ó", 0xD0: "ô", 0xD2: "ř",
-    0xD3: "š", 0xD4: "ť", 0xD5: "ú", 0xD7: "é", 0xD9: "ý", 0xDA: "ž",
-}
-
+# KOI8-CS2 (ČSN 36 9103): letters placed so that clearing the eighth bit leaves a letter of the
+# same sound (small letters in 0xC0-0xDF, capitals 0x20 higher; 0xDF is ß, whose place above is
+# empty), and spacing accents (the tilde as U+02DC, the ASCII one stays at 0x7E), box corners
+# and a few Greek letters in 0xA0-0xBF.
+KOI8CS_SMALL = (
+    "àáǎčďěŕ\0üíůĺľöňó"  # 0xC0
+    "ôäřšťúëéűýž\0\0őėß"  # 0xD0
+)
+KOI8CS_SIGNS = (
+    "\u00a0\0´\0˜\0˘˙¨\0˚¸\0˝˛ˇ"  # 0xA0
+    "©®┌┐└┘─↓Ω§αγεμπω"  # 0xB0
+)
 # Czech and Slovak letters with diacritics, for "ASCII".
 CZECH_SLOVAK = "áäčďéěíĺľňóôŕřšťúůýž"
 
@@ -63,10 +67,15 @@ def kamenicky():
 
 def koi8cs():
     table = {code: chr(code) for code in range(128)}
-    table[0xA0] = "\u00a0"
-    for code, ch in KOI8CS_SMALL.items():
-        table[code] = ch
-        table[code + 0x20] = ch.upper()
+    for i, ch in enumerate(KOI8CS_SIGNS):
+        if ch != "\0":
+            table[0xA0 + i] = ch
+    for i, ch in enumerate(KOI8CS_SMALL):
+        if ch == "\0":
+            continue
+        table[0xC0 + i] = ch
+        if ch.upper() != ch and len(ch.upper()) == 1:
+            table[0xE0 + i] = ch.upper()
     return table
 
 

@@ -164,6 +164,21 @@ TEST(Convert, ShippedAsciiDropsTheDiacriticsOfCzechAndSlovakLetters) {
               Utf8ToCp1250("Prilis zlutoucky kun upel dabelske ody; L l r a o ö €"));
 }
 
+// KOI8-CS2 as its chart places the letters: clearing the eighth bit leaves most of them as the
+// same letter without its diacritic, in the other case; ů, é, ĺ, ŕ, ä, ô and ö sit elsewhere.
+TEST(Convert, Koi8Cs2PlacesTheLettersAsItsChart) {
+    const TEncodings shipped = ShippedEncodings();
+    TEncChanger changer(nullptr, shipped);
+    changer.FromEnc = "Windows-1250";
+    changer.ToEnc = "KOI8-CS2";
+    changer.Convert(Utf8ToCp1250("Příliš žluťoučký kůň úpěl ďábelské ódy; Ľ ĺ ŕ ä ô ö"));
+    std::string seven = changer.Result();
+    for (char& c : seven) {
+        c = static_cast<char>(c & 0x7F);
+    }
+    EXPECT_EQ(seven, "PRIliS ZluTouCkY kJN UpEl DAbelskW Ody; l K F Q P M");
+}
+
 class ConvertDocumentTest : public ::testing::Test {
 protected:
     ConvertDocumentTest() : shipped_(ShippedEncodings()), changer_(&prompter_, shipped_) {
