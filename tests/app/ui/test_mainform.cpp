@@ -21,8 +21,8 @@
 #include <QMimeData>
 #include <QStackedWidget>
 #include <QStatusBar>
-#include <QToolBar>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QUrl>
 #include <QtTest>
 

@@ -1,8 +1,8 @@
 // Timing of typing into a Tag Inspector field on a 10 MB page: each character rewrites the
 // attribute in the tag, the tag is read back into the panel and the document view repaints
 // (run with QT_QPA_PLATFORM=offscreen).
-#include "InspectorBenchHost.h"
 #include "PageGenerator.h"
+#include "TagPanelBenchHost.h"
 
 #include "editor/THTMLRichEdit.h"
 #include "editor/ui/HtmlEditView.h"
@@ -23,7 +23,7 @@ using namespace zn;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    bench::InspectorBenchHost host;
+    bench::TagPanelBenchHost host;
     host.edit.SyntaxHighLighting = true;
     host.edit.Model().Load(bench::GeneratePage(std::size_t(10) << 20));
     host.edit.ColorAll();

@@ -6,7 +6,7 @@
 
 namespace zn::bench {
 
-class InspectorBenchHost : public tags::ui::InspectorHost {
+class TagPanelBenchHost : public tags::ui::InspectorHost {
 public:
     editor::THTMLRichEdit edit;
     editor::THTMLRichEdit* InspectedEdit() override { return &edit; }

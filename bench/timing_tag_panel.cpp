@@ -1,7 +1,7 @@
 // Timing of the Tag Inspector's refresh when the caret moves into a tag of a 10 MB page: the
 // current tag, the read and the filling of the Qt panel (run with QT_QPA_PLATFORM=offscreen).
-#include "InspectorBenchHost.h"
 #include "PageGenerator.h"
+#include "TagPanelBenchHost.h"
 
 #include "editor/THTMLRichEdit.h"
 #include "tags/ui/TagInspector.h"
@@ -19,7 +19,7 @@ using namespace zn;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    bench::InspectorBenchHost host;
+    bench::TagPanelBenchHost host;
     host.edit.SyntaxHighLighting = true;
     host.edit.Model().Load(bench::GeneratePage(std::size_t(10) << 20));
     QWidget window;
