@@ -23,31 +23,16 @@ constexpr std::array<char16_t, 128> kHigh{
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
 };
 
-/// Decodes one UTF-8 character at text[i], advancing i; a malformed byte is taken alone.
+/// The UTF-8 character at text[i], advancing i; a byte that begins no whole character is taken
+/// alone as the character of its own number.
 char32_t NextUtf8(std::string_view text, std::size_t& i) {
-    const auto lead = static_cast<std::uint8_t>(text[i]);
-    const std::size_t extra = lead >= 0xC2 && lead < 0xE0   ? 1
-                              : lead >= 0xE0 && lead < 0xF0 ? 2
-                              : lead >= 0xF0 && lead < 0xF5 ? 3
-                                                            : 0;
-    if (extra == 0 || i + extra >= text.size()) {
-        ++i;
-        return lead;
+    char32_t c = 0;
+    const std::size_t n = Utf8Unit(text, i, c);
+    if (c == 0xFFFD && text.substr(i, n) != "\xEF\xBF\xBD") {
+        c = static_cast<unsigned char>(text[i++]);
+        return c;
     }
-    char32_t c = lead & (0x3F >> extra);
-    for (std::size_t k = 1; k <= extra; ++k) {
-        const auto b = static_cast<std::uint8_t>(text[i + k]);
-        if ((b & 0xC0) != 0x80) {
-            ++i;
-            return lead;
-        }
-        c = (c << 6) | (b & 0x3F);
-    }
-    if ((c >= 0xD800 && c < 0xE000) || c > 0x10FFFF) {
-        ++i;
-        return lead;
-    }
-    i += extra + 1;
+    i += n;
     return c;
 }
 
