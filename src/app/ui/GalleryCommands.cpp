@@ -7,6 +7,7 @@
 #include "app/ui/FormStores.h"
 #include "app/ui/InspectorBridge.h"
 #include "app/ui/TMainForm.h"
+#include "base/Links.h"
 #include "base/ui/LinkDialogs.h"
 #include "editor/THTMLRichEdit.h"
 #include "structure/ui/GalleryProgress.h"
@@ -75,7 +76,12 @@ QStringList GalleryCommands::AskPictures() {
     dialog.setNameFilters({QStringLiteral("Web obrázek (*.jpg *.jpeg *.gif)"),
                            QStringLiteral("JPEG obrázek (*.jpg *.jpeg)"),
                            QStringLiteral("GIF obrázek (*.gif)")});
+    // Without a remembered picture the dialog starts in the document's folder.
+    if (pictureDialog_.FileName.isEmpty())
+        pictureDialog_.InitialDir =
+            QString::fromStdString(base::DocumentFolder(main_.DocumentFileName()));
     pictureDialog_.ApplyTo(dialog);
+    pictureDialog_.InitialDir.clear();
     if (dialog.exec() != QDialog::Accepted)
         return {};
     pictureDialog_.TakeFrom(dialog);

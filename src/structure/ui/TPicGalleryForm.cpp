@@ -202,7 +202,9 @@ QWidget* TPicGalleryForm::BuildSchemaControls() {
     FontColor->setObjectName(QStringLiteral("FontColor"));
     FontColor->setFixedWidth(32);
     style->addWidget(FontColor);
-    font->addRow(QStringLiteral("&Velikost:"), style);
+    auto* sizeLabel = new QLabel(QStringLiteral("&Velikost:"), panel);
+    sizeLabel->setBuddy(TrackBar1);
+    font->addRow(sizeLabel, style);
     layout->addLayout(font);
     Preview = new GalleryPreview(panel);
     layout->addWidget(Preview, 1);
