@@ -34,40 +34,39 @@ Position TREhook::Length() const {
     return richEd_ != nullptr ? richEd_->Model().Length() : 0;
 }
 
-Position TREhook::Find(char c, Position from) const {
-    const TextModel& model = richEd_->Model();
-    const Position length = model.Length();
+Position TREhook::Find(const TextStore::Scanner& scan, char c, Position from) {
+    const Position length = scan.Length();
     const Position windowEnd = std::min(length, from + kSearchWindow);
-    const Position found = model.FindChar(c, from, windowEnd);
+    const Position found = scan.FindChar(c, from, windowEnd);
     // A tag behind a long script or a long attribute value would be lost at the window's end,
     // and with it every later tag: the search goes on to the end of the text.
-    return found >= 0 || windowEnd >= length ? found : model.FindChar(c, windowEnd, length);
+    return found >= 0 || windowEnd >= length ? found : scan.FindChar(c, windowEnd, length);
 }
 
 bool TREhook::FindNext() {
     if (richEd_ == nullptr) {
         return false;
     }
-    const TextModel& model = richEd_->Model();
-    const Position gt = Find('>', searchPos_);
-    const Position lt = Find('<', searchPos_);
+    const TextStore::Scanner scan(richEd_->Model().Store());
+    const Position gt = Find(scan, '>', searchPos_);
+    const Position lt = Find(scan, '<', searchPos_);
     if (gt < 0 || lt < 0) {
         return false;
     }
     predStart_ = lt < gt ? searchPos_ : gt + 1;
-    const Position close = lt < gt ? gt : Find('>', lt);
+    const Position close = lt < gt ? gt : Find(scan, '>', lt);
     if (close < 0) {
         tagText_.clear();
         searchPos_ = 0;
         return false;
     }
-    textPred_ = model.GetText(predStart_, lt - predStart_);
+    scan.CopyText(predStart_, lt - predStart_, textPred_);
     tagStart_ = lt + 1;
     tagEnd_ = close;
-    tagText_ = model.GetText(tagStart_, tagEnd_ - tagStart_);
-    const Position next = Find('<', close + 1);
-    zaEnd_ = next >= 0 ? next : model.Length();
-    textZa_ = model.GetText(close + 1, zaEnd_ - close - 1);
+    scan.CopyText(tagStart_, tagEnd_ - tagStart_, tagText_);
+    const Position next = Find(scan, '<', close + 1);
+    zaEnd_ = next >= 0 ? next : scan.Length();
+    scan.CopyText(close + 1, zaEnd_ - close - 1, textZa_);
     searchPos_ = close + 1;
     if (followSearch_) {
         richEd_->Model().SetCaret(searchPos_);

@@ -50,7 +50,7 @@ public:
 private:
     std::vector<std::string> Words() const;
     /// The first `c` at or after `from`: within the window first, then on to the end.
-    Position Find(char c, Position from) const;
+    static Position Find(const TextStore::Scanner& scan, char c, Position from);
     Position Length() const;
     void Replace(Position start, Position end, std::string_view text, std::string& piece);
 

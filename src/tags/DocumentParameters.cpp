@@ -14,6 +14,8 @@ namespace {
 
 using editor::Position;
 using editor::THTMLRichEdit;
+/// Reads the text on a pass over its tags; made anew after each change of the text.
+using Scanner = editor::TextStore::Scanner;
 
 constexpr std::array<const char*, kParameterCount> kCaptions{
     "Barvy",          "Text",
@@ -55,18 +57,47 @@ struct Tag {
     }
 };
 
-/// The tag at or after `from`; nothing after the last one.
-std::optional<Tag> NextTag(const THTMLRichEdit& edit, Position from) {
-    Tag tag;
-    const std::optional<Position> start = edit.NextTagInControl(from, tag.text);
-    if (!start) {
+/// The upper-case name of a tag text, as ParseTag finds it, without taking the attributes.
+std::string NameOf(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && editor::IsTagBlank(text[i])) {
+        ++i;
+    }
+    std::size_t end = i;
+    while (end < text.size() && !editor::IsTagBlank(text[end])) {
+        ++end;
+    }
+    return base::UpperCaseCZ(text.substr(i, end - i));
+}
+
+/// The tag at or after `from`; nothing after the last one. The attributes are parsed only for
+/// the tags whose values are read (most tags of a page are passed by name).
+std::optional<Tag> NextTag(const Scanner& scan, Position from) {
+    const std::optional<editor::FoundTag> found = editor::NextTag(scan, from);
+    if (!found) {
         return std::nullopt;
     }
-    tag.start = *start;
-    Position offset = 0;
-    editor::ParseTag(tag.text, tag.name, offset, tag.attributes);
-    tag.name = base::UpperCaseCZ(tag.name);
+    Tag tag;
+    tag.start = found->contentStart;
+    scan.CopyText(found->contentStart, found->TextLength(), tag.text);
+    tag.name = NameOf(tag.text);
+    if (tag.name == "META" || tag.name == "BODY" || tag.name == "BASE") {
+        std::string name;
+        Position offset = 0;
+        editor::ParseTag(tag.text, name, offset, tag.attributes);
+    }
     return tag;
+}
+
+/// The first tag of a name: its "<" (`after` false) or the position past its ">".
+std::optional<Position> FindTag(const THTMLRichEdit& edit, std::string_view name, bool after) {
+    const Scanner scan(edit.Model().Store());
+    for (std::optional<Tag> tag = NextTag(scan, 0); tag; tag = NextTag(scan, tag->End())) {
+        if (tag->name == name) {
+            return after ? tag->End() : tag->start - 1;
+        }
+    }
+    return std::nullopt;
 }
 
 std::string Upper(const std::optional<std::string>& value) {
@@ -119,16 +150,23 @@ struct Survey {
     bool html = false, head = false, title = false, body = false, base = false;
     bool contentType = false, refresh = false;
     bool meta[std::size(kMetaNames)] = {};
+    /// The "<" of the first "/HTML" tag; -1 when none. Known only without BODY, when the survey
+    /// has seen every tag.
+    Position closeHtml = -1;
 };
 
 Survey TakeSurvey(const THTMLRichEdit& edit) {
     Survey s;
-    for (std::optional<Tag> tag = NextTag(edit, 0); tag; tag = NextTag(edit, tag->End())) {
+    const Scanner scan(edit.Model().Store());
+    for (std::optional<Tag> tag = NextTag(scan, 0); tag; tag = NextTag(scan, tag->End())) {
         const std::string& n = tag->name;
         s.html |= n == "HTML";
         s.head |= n == "HEAD";
         s.title |= n == "TITLE";
         s.base |= n == "BASE";
+        if (n == "/HTML" && s.closeHtml < 0) {
+            s.closeHtml = tag->start - 1;
+        }
         if (n == "META") {
             const std::string equiv = Upper(tag->Value("HTTP-EQUIV"));
             s.contentType |= equiv == "CONTENT-TYPE";
@@ -146,25 +184,34 @@ Survey TakeSurvey(const THTMLRichEdit& edit) {
     return s;
 }
 
-/// Inserts skeleton text next to the first tag of a name.
+/// Inserts skeleton text next to the first tag of a name. It follows one position through its
+/// insertions (the "/HTML" tag the survey found), so that no second pass over a long page is
+/// needed to find it again.
 class Skeleton {
 public:
-    Skeleton(THTMLRichEdit& edit, bool upper) : edit_(edit), upper_(upper) {}
+    Skeleton(THTMLRichEdit& edit, bool upper, Position followed)
+        : Followed(followed), edit_(edit), upper_(upper) {}
 
     void At(Position p, std::string_view text) {
+        const std::string inserted = base::TagCase(text, upper_);
         edit_.Model().SetCaret(p);
-        edit_.InsertText(base::TagCase(text, upper_));
+        edit_.InsertText(inserted);
+        if (Followed >= p) {
+            Followed += static_cast<Position>(inserted.size());
+        }
     }
     void After(std::string_view name, std::string_view text) {
-        if (std::optional<Position> p = edit_.FindTagEnd(name, 0)) {
+        if (std::optional<Position> p = FindTag(edit_, name, true)) {
             At(*p, text);
         }
     }
     void Before(std::string_view name, std::string_view text) {
-        if (std::optional<Position> p = edit_.FindTagStart(name, 0)) {
+        if (std::optional<Position> p = FindTag(edit_, name, false)) {
             At(*p, text);
         }
     }
+
+    Position Followed;
 
 private:
     THTMLRichEdit& edit_;
@@ -173,13 +220,16 @@ private:
 
 void InsertSkeleton(THTMLRichEdit& edit, const TParameters& values, bool upper) {
     const Survey s = TakeSurvey(edit);
-    Skeleton skeleton(edit, upper);
+    Skeleton skeleton(edit, upper, s.closeHtml);
     if (!s.html) {
         if (edit.Model().Length() == 0) {
             skeleton.At(0, "<HTML>\r\n</HTML>");
         } else {
             skeleton.At(0, "<HTML>\r\n");
             skeleton.At(edit.Model().Length(), "\r\n</HTML>");
+        }
+        if (skeleton.Followed < 0) {
+            skeleton.Followed = edit.Model().Length() - 7; // the "</HTML>" just added
         }
     }
     if (!s.head) {
@@ -195,7 +245,9 @@ void InsertSkeleton(THTMLRichEdit& edit, const TParameters& values, bool upper) 
     }
     if (!s.body) {
         skeleton.After("/HEAD", "\r\n<BODY>");
-        skeleton.Before("/HTML", "\r\n</BODY>\r\n");
+        if (skeleton.Followed >= 0) { // before "/HTML"
+            skeleton.At(skeleton.Followed, "\r\n</BODY>\r\n");
+        }
     }
     if (!s.base && !values[BaseUrl].empty()) {
         skeleton.After("/TITLE", "\r\n    <BASE>");
@@ -219,7 +271,7 @@ void Fill(THTMLRichEdit& edit, const TParameters& values, bool upper) {
     auto set = [&](const char* attribute, const std::string& value) {
         edit.SetAttribute(attribute, FieldToValue(value), upper);
     };
-    for (std::optional<Tag> tag = NextTag(edit, 0); tag;) {
+    for (std::optional<Tag> tag = NextTag(Scanner(edit.Model().Store()), 0); tag;) {
         edit.Model().SetCaret(tag->start);
         const std::string& n = tag->name;
         if (n == "TITLE") {
@@ -252,8 +304,9 @@ void Fill(THTMLRichEdit& edit, const TParameters& values, bool upper) {
             }
         }
         // The tag may have changed: its end is read again.
-        std::optional<Tag> now = NextTag(edit, tag->start - 1);
-        tag = now ? NextTag(edit, now->End()) : std::nullopt;
+        const Scanner scan(edit.Model().Store());
+        std::optional<Tag> now = NextTag(scan, tag->start - 1);
+        tag = now ? NextTag(scan, now->End()) : std::nullopt;
     }
 }
 
@@ -275,7 +328,8 @@ TParameters DefaultParameters() {
 
 TParameters ReadParameters(const THTMLRichEdit& edit) {
     TParameters values = DefaultParameters();
-    for (std::optional<Tag> tag = NextTag(edit, 0); tag; tag = NextTag(edit, tag->End())) {
+    const Scanner scan(edit.Model().Store());
+    for (std::optional<Tag> tag = NextTag(scan, 0); tag; tag = NextTag(scan, tag->End())) {
         const std::string& n = tag->name;
         if (n == "BODY") {
             for (int i = 0; i < 5; ++i) {
@@ -289,9 +343,9 @@ TParameters ReadParameters(const THTMLRichEdit& edit) {
             break;
         }
         if (n == "TITLE") {
-            std::optional<Tag> end = NextTag(edit, tag->End());
+            std::optional<Tag> end = NextTag(scan, tag->End());
             while (end && end->name != "/TITLE") {
-                end = NextTag(edit, end->End());
+                end = NextTag(scan, end->End());
             }
             if (!end) {
                 break;
