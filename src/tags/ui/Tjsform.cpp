@@ -22,6 +22,8 @@ Tjsform::Tjsform(QWidget* parent) : QDialog(parent) {
     JSGrid->setHorizontalHeaderLabels({QStringLiteral("Událost"), QStringLiteral("Reakce")});
     JSGrid->verticalHeader()->hide();
     JSGrid->setColumnWidth(0, 110);
+    // The reactions take the rest of the width whatever the dialog's size.
+    JSGrid->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(JSGrid);
     layout->addWidget(OkStornoButtons(this));
     resize(460, 340);
@@ -65,11 +67,6 @@ void Tjsform::accept() {
         }
     }
     QDialog::accept();
-}
-
-void Tjsform::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
-    JSGrid->setColumnWidth(1, std::max(50, width() - 130));
 }
 
 } // namespace zn::tags::ui

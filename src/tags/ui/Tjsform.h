@@ -29,9 +29,6 @@ public:
     /// Takes a cell still being edited into the grid before the dialog closes.
     void accept() override;
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     std::vector<TEventRow> rows_;
 };
