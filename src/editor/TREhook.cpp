@@ -76,7 +76,10 @@ bool TREhook::FindNext() {
 
 void TREhook::Replace(Position start, Position end, std::string_view text, std::string& piece) {
     const Position change = static_cast<Position>(text.size()) - (end - start);
+    // The walk works beside the user's selection: it stays where it was.
+    const Selection selection = richEd_->Model().Sel();
     richEd_->ReplaceRange(start, end - start, text);
+    richEd_->Model().SetSelection(selection.anchor, selection.caret);
     piece.assign(text);
     for (Position* p : {&tagStart_, &tagEnd_, &zaEnd_, &searchPos_}) {
         if (*p >= end && *p >= 0) {

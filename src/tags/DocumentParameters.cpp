@@ -348,7 +348,7 @@ TParameters ReadParameters(const THTMLRichEdit& edit) {
                 end = NextTag(scan, end->End());
             }
             if (!end) {
-                break;
+                continue; // a TITLE never closed gives no title; the BODY is still read
             }
             values[Title] = edit.Model().GetText(tag->End(), end->start - 1 - tag->End());
             tag = std::move(end);

@@ -81,10 +81,12 @@ TEST(TREhookTest, UnclosedTagEndsTheWalkAtTheStart) {
 TEST(TREhookTest, WritesMoveTheLaterPieces) {
     Walk w("ab<P>cd<I>");
     ASSERT_TRUE(w.hook.FindNext());
+    w.edit.Model().SetCaret(1);
     w.hook.SetTextPred("A");
     w.hook.SetTagText("P ALIGN=left");
     w.hook.SetTextZa("CDE");
     EXPECT_EQ(w.edit.Model().Text(), "A<P ALIGN=left>CDE<I>");
+    EXPECT_EQ(w.edit.Model().SelStart(), 1) << "the user's caret stays";
     ASSERT_TRUE(w.hook.FindNext());
     EXPECT_EQ(w.hook.TextPred(), "CDE");
     EXPECT_EQ(w.hook.TagText(), "I");

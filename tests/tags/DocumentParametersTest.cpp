@@ -90,6 +90,12 @@ TEST(DocumentParametersTest, ExistingHeadTagsAreReadAndFilledInPlace) {
     }
 }
 
+TEST(DocumentParametersTest, UnclosedTitleStillLetsTheBodyBeRead) {
+    const TParameters v = Read("<TITLE>x<BODY TEXT=red>");
+    EXPECT_EQ(v[Title], "");
+    EXPECT_EQ(v[TextColor], "red");
+}
+
 TEST(DocumentParametersTest, SchemeFiles) {
     test::TempFolder folder;
     TParameters v = DefaultParameters();
