@@ -13,6 +13,7 @@
 #include "app/ui/GalleryCommands.h"
 #include "app/ui/InspectorBridge.h"
 #include "app/ui/MapCommands.h"
+#include "app/ui/ParameterCommands.h"
 #include "app/ui/PrefCommands.h"
 #include "app/ui/RecentFilesMenu.h"
 #include "app/ui/SearchCommands.h"
@@ -86,6 +87,7 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent)
     BuildInspectorPanel();
     (new MapCommands(*this))->Install();
     (new GalleryCommands(*this))->Install();
+    (new ParameterCommands(*this))->Install();
     saveForm_ = new TSaveForm(settings_.SaveInfo, this);
 
     // The clipboard is asked once per change, not at every tick of the timer.
