@@ -1,5 +1,5 @@
 # Installing the editor (GNUInstallDirs) and packaging it as a .deb through CPack.
-#   bin/znackar, the plug-in host in libexec/znackar/, the example plug-ins in
+#   bin/znackar and bin/znackar-batch, the plug-in host in libexec/znackar/, the example plug-ins in
 #   lib/znackar/plugins/, share/znackar/ (everything in data/), the desktop entry, the icon in every
 #   size, AppStream metadata, the manual page in English and Czech, and for the package the
 #   Debian copyright and changelog.
@@ -12,6 +12,8 @@ set(ZN_DIST ${PROJECT_SOURCE_DIR}/dist)
 set(ZN_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/znackar)
 
 install(TARGETS znackar RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The command-line tool for many files at once, beside the editor.
+install(TARGETS znackar-batch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The editor runs every plug-in through this helper, found in ../libexec/znackar beside it.
 install(TARGETS znackar-plugin-host RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/znackar)
 # The example plug-ins, in ../lib/znackar/plugins beside the executable, where the plug-in

@@ -1,0 +1,252 @@
+// The subcommands that change the text of pages: recode, replace and autoinsert. Each reads a
+// page, changes its bytes with the editor's own engine and writes it only when they differ.
+#include "batch/BatchCommands.h"
+#include "batch/BatchCommon.h"
+
+#include "app/EncodingList.h"
+#include "app/SettingsFile.h"
+#include "app/SettingsStore.h"
+#include "base/Cp1250.h"
+#include "base/FileIO.h"
+#include "base/Prompter.h"
+#include "editor/AutoInsert.h"
+#include "editor/EncChanger.h"
+#include "editor/EncodingDetective.h"
+#include "editor/Encodings.h"
+#include "editor/Search.h"
+
+#include <filesystem>
+#include <functional>
+#include <iostream>
+
+namespace zn::batch {
+
+namespace {
+
+/// What a change of one page gave: the number of bytes or occurrences, or why it failed.
+struct TextChange {
+    long long count = 0;
+    std::string error;
+};
+using TextTransform = std::function<TextChange(std::string& bytes)>;
+
+/// Keeps the messages the engines would show in a box, to report them per file.
+class MessageList : public base::Prompter {
+public:
+    std::vector<std::string> shown;
+    base::Answer Ask(const std::string& text, base::Buttons, base::Severity) override {
+        shown.push_back(text);
+        return base::Answer::Cancel;
+    }
+    void Tell(const std::string& text, base::Severity) override { shown.push_back(text); }
+    std::optional<std::string> InputLine(const std::string&, const std::string&,
+                                         const std::string&) override {
+        return std::nullopt;
+    }
+};
+
+int RunTextCommand(const Args& args, std::string_view command, bool countsBytes,
+                   const TextTransform& transform) {
+    std::vector<std::string> missing;
+    const std::vector<std::string> files =
+        GatherFiles(args.operands, args.recursive, FileKind::Page, missing);
+    Run run(files.size());
+    for (const std::string& name : missing) {
+        run.Fail(Format(Tr("%1: soubor neexistuje", "%1: no such file"), {name}));
+    }
+    for (const std::string& file : files) {
+        run.Next(file);
+        std::string bytes;
+        if (const base::FileResult read = base::ReadDocumentFile(file, bytes); !read.ok) {
+            run.Fail(read.message);
+            continue;
+        }
+        std::string text = bytes;
+        const TextChange change = transform(text);
+        if (!change.error.empty()) {
+            run.Fail(Format(Tr("%1: %2 (soubor zůstal beze změny)", "%1: %2 (file left as it was)"),
+                            {file, change.error}));
+            continue;
+        }
+        const bool changed = text != bytes;
+        bool written = false;
+        std::string message;
+        if (changed && !args.dryRun && !WriteIfChanged(file, text, written, message)) {
+            run.Fail(message);
+            continue;
+        }
+        run.Report(ChangeLine(file, change.count, changed, args.dryRun, countsBytes));
+    }
+    (void)command;
+    return run.ExitCode();
+}
+
+/// The shipped encodings, then the ones installed in the editor's settings, then `--enc-file`
+/// files; a later one of the same name wins. Returns an error for a file that is not one.
+std::string LoadBatchEncodings(const Args& args) {
+    std::vector<std::string> paths = app::ShippedEncodingFiles(app::ShippedEncodingsFolder());
+    std::error_code error;
+    if (const std::string store = app::DefaultSettingsPath();
+        std::filesystem::is_regular_file(store, error)) {
+        app::SettingsStore settings(store);
+        for (const std::string& path : app::ReadInstalledEncodings(settings)) {
+            paths.push_back(path);
+        }
+    }
+    const auto given = args.values.find("--enc-file");
+    if (given != args.values.end()) {
+        for (const std::string& path : given->second) {
+            if (editor::ReadEncodingFile(path) != editor::EncodingFileKind::Encoding) {
+                return Format(Tr("%1 není soubor kódování", "%1 is not an encoding file"), {path});
+            }
+            paths.push_back(path);
+        }
+    }
+    editor::LoadEncodings(paths);
+    return {};
+}
+
+std::string EncodingNames() {
+    std::string names;
+    for (const editor::TEncoding& encoding : editor::LoadedEncodings().Items()) {
+        names += (names.empty() ? "\"" : ", \"") + encoding.Name + "\"";
+    }
+    return names;
+}
+
+/// A text from the command line (UTF-8) in the bytes of a page.
+std::string InPage(const std::string& utf8, bool utf8Page) {
+    return utf8Page ? utf8 : base::Utf8ToCp1250(utf8);
+}
+
+} // namespace
+
+int RunRecode(std::span<const std::string> argv) {
+    static const OptionSpec specs[] = {{"--from", true}, {"--to", true}, {"--enc-file", true}};
+    const Args args = ParseArgs(argv, specs);
+    if (args.help) {
+        PrintHelp("recode");
+        return kExitOk;
+    }
+    if (!args.error.empty()) {
+        return UsageError("recode", args.error);
+    }
+    if (!args.Has("--from") || !args.Has("--to") || args.operands.empty()) {
+        return UsageError("recode",
+                          Tr("zadejte --from, --to a soubory", "give --from, --to and the files"));
+    }
+    if (std::string error = LoadBatchEncodings(args); !error.empty()) {
+        return UsageError("recode", error);
+    }
+    for (const std::string& name : {args.Value("--from"), args.Value("--to")}) {
+        if (!editor::LoadedEncodings().Find(name)) {
+            return UsageError("recode", Format(Tr("neznámé kódování \"%1\"; známá: %2",
+                                                  "unknown encoding \"%1\"; known: %2"),
+                                               {name, EncodingNames()}));
+        }
+    }
+    MessageList messages;
+    editor::TEncChanger changer(&messages);
+    changer.FromEnc = args.Value("--from");
+    changer.ToEnc = args.Value("--to");
+    return RunTextCommand(args, "recode", true, [&](std::string& bytes) {
+        TextChange change;
+        change.count = changer.Convert(bytes);
+        if (!messages.shown.empty()) {
+            change.error = messages.shown.front();
+            messages.shown.clear();
+        } else if (change.count > 0) {
+            bytes = changer.Result();
+        }
+        return change;
+    });
+}
+
+int RunReplace(std::span<const std::string> argv) {
+    static const OptionSpec specs[] = {
+        {"--find", true}, {"--with", true}, {"--case", false}, {"--diacritics", false}};
+    const Args args = ParseArgs(argv, specs);
+    if (args.help) {
+        PrintHelp("replace");
+        return kExitOk;
+    }
+    if (!args.error.empty()) {
+        return UsageError("replace", args.error);
+    }
+    if (args.Value("--find").empty() || !args.Has("--with") || args.operands.empty()) {
+        return UsageError("replace", Tr("zadejte neprázdné --find, --with a soubory",
+                                        "give a non-empty --find, --with and the files"));
+    }
+    if (std::string error = LoadBatchEncodings(args); !error.empty()) {
+        return UsageError("replace", error);
+    }
+    const int options = (args.Has("--case") ? editor::kMatchCase : 0) |
+                        (args.Has("--diacritics") ? editor::kIgnoreDiacritics : 0);
+    const std::string find = args.Value("--find");
+    const std::string with = args.Value("--with");
+    return RunTextCommand(args, "replace", false, [&](std::string& bytes) {
+        const bool utf8 = editor::ChooseOpenEncoding(bytes).utf8;
+        const std::string what = InPage(find, utf8);
+        const std::string replacement = InPage(with, utf8);
+        // Every occurrence, going on after each replacement, as "Zaměnit vše" does.
+        const editor::Searcher searcher(what, options);
+        TextChange change;
+        std::string out;
+        std::size_t copied = 0;
+        for (editor::Position at = 0; (at = searcher.Find(bytes, at)) >= 0;) {
+            const auto hit = static_cast<std::size_t>(at);
+            if (change.count++ == 0) {
+                out.reserve(bytes.size() + bytes.size() / 8);
+            }
+            out.append(bytes, copied, hit - copied).append(replacement);
+            copied = hit + what.size();
+            at += searcher.Length();
+        }
+        if (change.count > 0) {
+            out.append(bytes, copied);
+            bytes.swap(out);
+        }
+        return change;
+    });
+}
+
+int RunAutoInsert(std::span<const std::string> argv) {
+    static const OptionSpec specs[] = {{"--defs", true}};
+    const Args args = ParseArgs(argv, specs);
+    if (args.help) {
+        PrintHelp("autoinsert");
+        return kExitOk;
+    }
+    if (!args.error.empty()) {
+        return UsageError("autoinsert", args.error);
+    }
+    if (!args.Has("--defs") || args.operands.empty()) {
+        return UsageError("autoinsert", Tr("zadejte --defs SOUBOR.chn a soubory",
+                                           "give --defs FILE.chn and the files"));
+    }
+    std::string chn;
+    if (const base::FileResult read = base::ReadDocumentFile(args.Value("--defs"), chn); !read.ok) {
+        return UsageError("autoinsert", read.message);
+    }
+    const editor::ChnContent defs = editor::ParseChn(chn);
+    if (const std::string note = editor::SkippedRecordsMessage(defs, args.Value("--defs"));
+        !note.empty()) {
+        std::cerr << "znackar-batch: " << note << std::endl;
+    }
+    // A UTF-8 page gets the definitions (Windows-1250 bytes) in UTF-8.
+    std::vector<editor::TAutoDef> utf8Defs = defs.Items;
+    for (editor::TAutoDef& def : utf8Defs) {
+        def.Abbreviation = base::Cp1250ToUtf8(def.Abbreviation);
+        def.Text = base::Cp1250ToUtf8(def.Text);
+    }
+    // One moment for the whole run: every page gets the same date.
+    const editor::LocalTime now = editor::LocalNow();
+    return RunTextCommand(args, "autoinsert", false, [&](std::string& bytes) {
+        const bool utf8 = editor::ChooseOpenEncoding(bytes).utf8;
+        const editor::AutoInsertResult result =
+            editor::AutoInsertText(bytes, utf8 ? utf8Defs : defs.Items, now);
+        return TextChange{result.Replaced, result.Error};
+    });
+}
+
+} // namespace zn::batch
