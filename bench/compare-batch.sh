@@ -17,28 +17,35 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export LC_ALL=C.UTF-8
 
-# Best of three runs of a command, in seconds; `prepare` runs before each (untimed).
+# Best of three runs of a command: "wall cpu" in seconds (cpu = user + system, which a shared
+# machine disturbs less than the wall clock); `prepare` runs before each, untimed.
 best() {
-    local prepare=$1 best="" t
+    local prepare=$1 wall="" cpu="" t
     shift
     for _ in 1 2 3; do
         eval "$prepare"
-        t=$( { TIMEFORMAT=%R; time "$@" >/dev/null 2>&1; } 2>&1 )
-        if [ -z "$best" ] || awk "BEGIN{exit !($t < $best)}"; then best=$t; fi
+        t=$( { TIMEFORMAT='%R %U %S'; time "$@" >/dev/null 2>&1; } 2>&1 )
+        read -r w u s <<<"$t"
+        c=$(awk "BEGIN{print $u + $s}")
+        if [ -z "$wall" ] || awk "BEGIN{exit !($w < $wall)}"; then wall=$w; fi
+        if [ -z "$cpu" ] || awk "BEGIN{exit !($c < $cpu)}"; then cpu=$c; fi
     done
-    echo "$best"
+    echo "$wall $cpu"
 }
 # Prefer the system's own binary of a peer over wrappers earlier in PATH.
 peer() {
     if [ -x "/usr/bin/$1" ]; then echo "/usr/bin/$1"; else command -v "$1" || true; fi
 }
-row() { # task, ours, peer name, peer time, goal
+ratio() { awk "BEGIN{printf \"%.1f\", $1 / ($2 > 0.0005 ? $2 : 0.0005)}"; }
+row() { # task, "our wall cpu", peer name, "peer wall cpu", goal
+    read -r ow oc <<<"$2"
     if [ -z "$4" ]; then
-        printf '%-9s %8.3f s   %-10s %s\n' "$1" "$2" "$3" "missing: skipped"
-    else
-        printf '%-9s %8.3f s   %-10s %8.3f s   %6.1fx   (goal: %s)\n' "$1" "$2" "$3" "$4" \
-            "$(awk "BEGIN{print $4 / ($2 > 0.0005 ? $2 : 0.0005)}")" "$5"
+        printf '%-9s wall %6.3f s  cpu %6.3f s   %-10s missing: skipped\n' "$1" "$ow" "$oc" "$3"
+        return
     fi
+    read -r pw pc <<<"$4"
+    printf '%-9s wall %6.3f s  cpu %6.3f s   %-9s wall %6.3f s  cpu %6.3f s   ratio wall %5sx  cpu %5sx  (goal %s)\n' \
+        "$1" "$ow" "$oc" "$3" "$pw" "$pc" "$(ratio "$pw" "$ow")" "$(ratio "$pc" "$oc")" "$5"
 }
 
 echo "load before: $(cut -d' ' -f1-3 /proc/loadavg), $(nproc) cores"
@@ -69,7 +76,9 @@ theirs=$(best "$fresh" sed -i 's/odstavec/paragraf/g' "$work/t.html")
 row replace "$ours" sed "$theirs" ">= 1x"
 
 ours=$(best "$fresh" "$batch" recode --from Windows-1250 --to "ISO Latin2 (ISO 8859-2)" "$work/t.html")
-theirs=$(best "" sh -c "iconv -f CP1250 -t ISO-8859-2 '$page' > '$work/i.html'")
+# In place, as recode works: a new file renamed over the old one.
+theirs=$(best "$fresh" sh -c "iconv -f CP1250 -t ISO-8859-2 '$work/t.html' > '$work/i.html' &&
+    mv '$work/i.html' '$work/t.html'")
 row recode "$ours" iconv "$theirs" "> 1x"
 
 cv=$(peer convert)

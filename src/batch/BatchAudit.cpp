@@ -15,7 +15,7 @@ inline constexpr int kExitMismatch = 3;
 namespace {
 
 /// What is wrong with a page, or "" when nothing is.
-std::string Mismatch(const std::string& bytes, editor::PageEncoding detected,
+std::string Mismatch(std::string_view bytes, editor::PageEncoding detected,
                      const std::string& charset) {
     const bool utf8 = editor::ChooseOpenEncoding(bytes).utf8;
     if (charset.empty()) {
@@ -69,11 +69,12 @@ int RunAudit(std::span<const std::string> argv) {
     bool mismatch = false;
     for (const std::string& file : files) {
         run.Next(file);
-        std::string bytes;
-        if (const base::FileResult read = base::ReadDocumentFile(file, bytes); !read.ok) {
-            run.Fail(read.message);
+        PageBytes page;
+        if (std::string message; !page.Read(file, message)) {
+            run.Fail(message);
             continue;
         }
+        const std::string_view bytes = page.View();
         const bool utf8 = editor::ChooseOpenEncoding(bytes).utf8;
         const editor::PageEncoding detected = editor::DetectEncoding(bytes, utf8);
         const std::string charset = editor::DeclaredCharset(bytes);

@@ -9,8 +9,10 @@
 #include "editor/EncodingDetective.h"
 #include "editor/THTMLRichEdit.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <memory>
 
 namespace zn::batch {
 
@@ -20,32 +22,89 @@ namespace {
 /// names, purple values.
 constexpr std::array<std::string_view, 4> kAnsi = {"\x1b[0m", "\x1b[31m", "\x1b[34m", "\x1b[35m"};
 
-/// The listing of one run of text: line breaks as LF, Windows-1250 bytes as UTF-8 (each byte
-/// through a table made once); a UTF-8 page is taken as it is.
-void AppendRun(std::string& out, std::string_view run, bool utf8) {
-    static const std::array<std::string, 256> table = [] {
-        std::array<std::string, 256> t;
+void WriteOut(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+/// What a page holds of each colour kind: characters, runs (an attribute name is one run) and
+/// tags (each begins with a "<" in the tag colour).
+struct ColourCounts {
+    std::array<long long, 4> chars{};
+    std::array<long long, 4> runs{};
+    long long tags = 0;
+};
+
+/// Walks the coloured text a stretch at a time (so no copy of the whole page is made), counting
+/// and, unless only counting, writing the listing: an escape sequence where the colour changes,
+/// line breaks as LF, Windows-1250 bytes as UTF-8 through a table made once.
+ColourCounts ListColours(const editor::TextStore& store, bool utf8, bool countOnly) {
+    // Each character as UTF-8: its length in the first byte, then up to three bytes.
+    static const std::array<std::array<char, 4>, 256> table = [] {
+        std::array<std::array<char, 4>, 256> t{};
         for (int b = 0; b < 256; ++b) {
-            base::AppendUtf8(t[static_cast<std::size_t>(b)],
-                             base::Cp1250ToUnicode(static_cast<std::uint8_t>(b)));
+            std::string s;
+            base::AppendUtf8(s, base::Cp1250ToUnicode(static_cast<std::uint8_t>(b)));
+            t[static_cast<std::size_t>(b)][0] = static_cast<char>(s.size());
+            std::copy(s.begin(), s.end(), t[static_cast<std::size_t>(b)].begin() + 1);
         }
         return t;
     }();
-    for (std::size_t i = 0; i < run.size(); ++i) {
-        const auto c = static_cast<unsigned char>(run[i]);
-        if (c == '\r' && i + 1 < run.size() && run[i + 1] == '\n') {
-            continue;
+    constexpr editor::Position kStretch = 1 << 20;
+    // Room for the worst case: a colour change and a three-byte character at every character.
+    constexpr std::size_t kRoom = 8;
+    const std::unique_ptr<char[]> buffer(new char[kStretch * kRoom + 16]);
+    ColourCounts counts;
+    int current = -1;
+    const editor::Position length = store.Length();
+    for (editor::Position pos = 0; pos < length; pos += kStretch) {
+        const editor::Position n = std::min(kStretch, length - pos);
+        const std::string text = store.GetText(pos, n);
+        const std::vector<std::uint8_t> colours = store.GetColors(pos, n);
+        const char after = store.CharAt(pos + n);
+        char* out = buffer.get();
+        for (std::size_t i = 0; i < text.size();) {
+            const std::uint8_t kind = colours[i] & 3;
+            std::size_t end = i + 1;
+            while (end < text.size() && (colours[end] & 3) == kind) {
+                ++end;
+            }
+            counts.chars[kind] += static_cast<long long>(end - i);
+            if (kind == 1) {
+                counts.tags += std::count(text.begin() + static_cast<std::ptrdiff_t>(i),
+                                          text.begin() + static_cast<std::ptrdiff_t>(end), '<');
+            }
+            if (kind != current) {
+                current = kind;
+                ++counts.runs[kind];
+                const std::string_view escape = kAnsi[kind];
+                out = std::copy(escape.begin(), escape.end(), out);
+            }
+            for (; !countOnly && i < end; ++i) {
+                const auto c = static_cast<unsigned char>(text[i]);
+                if (c == '\r' && (i + 1 < text.size() ? text[i + 1] : after) == '\n') {
+                    continue;
+                }
+                if (c < 0x80 || utf8) {
+                    *out++ = static_cast<char>(c);
+                } else {
+                    const std::array<char, 4>& utf = table[c];
+                    out = std::copy_n(utf.begin() + 1, utf[0], out);
+                }
+            }
+            i = end;
         }
-        if (c < 0x80 || utf8) {
-            out += static_cast<char>(c);
-        } else {
-            out += table[c];
+        if (!countOnly) {
+            std::fwrite(buffer.get(), 1, static_cast<std::size_t>(out - buffer.get()), stdout);
         }
     }
-}
-
-void WriteOut(const std::string& text) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    if (!countOnly) {
+        std::string end(kAnsi[0]);
+        if (length > 0 && store.CharAt(length - 1) != '\n') {
+            end += '\n';
+        }
+        WriteOut(end);
+    }
+    return counts;
 }
 
 } // namespace
@@ -73,65 +132,31 @@ int RunColour(std::span<const std::string> argv) {
     }
     for (const std::string& file : files) {
         run.Next(file);
-        std::string bytes;
-        if (const base::FileResult read = base::ReadDocumentFile(file, bytes); !read.ok) {
-            run.Fail(read.message);
+        PageBytes page;
+        if (std::string message; !page.Read(file, message)) {
+            run.Fail(message);
             continue;
         }
+        const std::string_view bytes = page.View();
         const editor::OpenChoice choice = editor::ChooseOpenEncoding(bytes);
         editor::THTMLRichEdit edit;
         edit.SyntaxHighLighting = true;
         edit.Model().SetUtf8(choice.utf8);
         edit.Model().Load(choice.bom ? std::string_view(bytes).substr(3) : std::string_view(bytes));
-        bytes = {};
         edit.ColorAll();
-        const editor::TextStore& store = edit.Model().Store();
-        const std::string text = store.Text();
-        const std::vector<std::uint8_t> colours = store.GetColors(0, store.Length());
-        // Characters of each kind, and how many runs of it begin (tags and attributes).
-        std::array<long long, 4> chars{}, runs{};
-        std::string out;
         if (files.size() > 1 && !stats) {
-            out += "==> " + file + " <==\n";
+            WriteOut("==> " + file + " <==\n");
         }
-        for (std::size_t i = 0; i < text.size();) {
-            const std::uint8_t kind = colours[i] & 3;
-            std::size_t end = i + 1;
-            while (end < text.size() && (colours[end] & 3) == kind) {
-                ++end;
-            }
-            chars[kind] += static_cast<long long>(end - i);
-            ++runs[kind];
-            if (!stats) {
-                out += kAnsi[kind];
-                AppendRun(out, std::string_view(text).substr(i, end - i), choice.utf8);
-                if (out.size() > (1u << 20)) {
-                    WriteOut(out);
-                    out.clear();
-                }
-            }
-            i = end;
-        }
+        const ColourCounts counts = ListColours(edit.Model().Store(), choice.utf8, stats);
         if (stats) {
-            // Every tag begins with a "<" in the tag colour.
-            long long tags = 0;
-            for (std::size_t i = 0; i < text.size(); ++i) {
-                tags += text[i] == '<' && colours[i] == 1;
-            }
-            out = Format(Tr("%1: tagů %2, atributů %3, znaků: tagy %4, jména atributů %5, hodnoty "
-                            "%6, text %7\n",
-                            "%1: tags %2, attributes %3, characters: tags %4, attribute names %5, "
-                            "values %6, text %7\n"),
-                         {file, std::to_string(tags), std::to_string(runs[2]),
-                          std::to_string(chars[1]), std::to_string(chars[2]),
-                          std::to_string(chars[3]), std::to_string(chars[0])});
-        } else {
-            out += kAnsi[0];
-            if (!text.empty() && text.back() != '\n') {
-                out += '\n';
-            }
+            WriteOut(Format(Tr("%1: tagů %2, atributů %3, znaků: tagy %4, jména atributů %5, "
+                               "hodnoty %6, text %7\n",
+                               "%1: tags %2, attributes %3, characters: tags %4, attribute names "
+                               "%5, values %6, text %7\n"),
+                            {file, std::to_string(counts.tags), std::to_string(counts.runs[2]),
+                             std::to_string(counts.chars[1]), std::to_string(counts.chars[2]),
+                             std::to_string(counts.chars[3]), std::to_string(counts.chars[0])}));
         }
-        WriteOut(out);
     }
     std::fflush(stdout);
     return run.ExitCode();

@@ -7,8 +7,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <iostream>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zn::batch {
 
@@ -166,6 +170,41 @@ void Run::Fail(const std::string& message) {
     failed_ = true;
     std::cout.flush();
     std::cerr << "znackar-batch: " << message << std::endl;
+}
+
+PageBytes::~PageBytes() {
+    Release();
+}
+
+void PageBytes::Release() {
+    if (map_) {
+        ::munmap(const_cast<char*>(map_), size_);
+        map_ = nullptr;
+    }
+    copy_.clear();
+}
+
+bool PageBytes::Read(const std::string& path, std::string& message) {
+    Release();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+        void* map = ::mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ,
+                           MAP_PRIVATE | MAP_POPULATE, fd, 0);
+        if (map != MAP_FAILED) {
+            map_ = static_cast<const char*>(map);
+            size_ = static_cast<std::size_t>(info.st_size);
+            ::close(fd);
+            return true;
+        }
+    }
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    // The editor's reader, which also says why a file cannot be read.
+    const base::FileResult read = base::ReadDocumentFile(path, copy_);
+    message = read.message;
+    return read.ok;
 }
 
 bool WriteIfChanged(const std::string& path, std::string_view bytes, bool& written,

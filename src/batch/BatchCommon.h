@@ -79,6 +79,26 @@ private:
     bool failed_ = false;
 };
 
+/// The bytes of a page: the file mapped into memory (read straight from the system's cache, with
+/// no copy), or, where it cannot be mapped (an empty file, a pipe), read as a whole.
+class PageBytes {
+public:
+    PageBytes() = default;
+    ~PageBytes();
+    PageBytes(const PageBytes&) = delete;
+    PageBytes& operator=(const PageBytes&) = delete;
+
+    /// False with the reader's message (Czech, naming the file) when it cannot be read.
+    bool Read(const std::string& path, std::string& message);
+    std::string_view View() const { return map_ ? std::string_view(map_, size_) : copy_; }
+
+private:
+    void Release();
+    const char* map_ = nullptr;
+    std::size_t size_ = 0;
+    std::string copy_;
+};
+
 /// Writes the file unless it holds these bytes already (then its time stamp stays); through
 /// the atomic writer, so a failure never leaves it half written. False with a message on
 /// failure; `written` tells whether anything was written.

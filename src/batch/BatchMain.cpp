@@ -2,10 +2,44 @@
 #include "batch/BatchCommands.h"
 #include "batch/BatchCommon.h"
 
+#include <cstdlib>
+#include <cstring>
 #include <iostream>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
+
+/// Pages are read and changed whole. On a machine whose transparent huge pages are "madvise",
+/// glibc's malloc asks for them only when told so at start (a tunable read from the environment
+/// before main), and a 10 MB page then costs a handful of page faults instead of thousands,
+/// which halves the time of a run. So for large work (a folder, or files of 1 MB and more) the
+/// program starts itself once more with the tunable; small files are not worth the second start.
+/// When that cannot be done it simply goes on.
+void UseHugePages(int argc, char** argv) {
+    const char* tunables = std::getenv("GLIBC_TUNABLES");
+    if (tunables && std::strstr(tunables, "glibc.malloc.hugetlb")) {
+        return;
+    }
+    constexpr off_t kLarge = 1 << 20;
+    off_t total = 0;
+    for (int i = 2; i < argc && total < kLarge; ++i) {
+        struct stat info {};
+        if (::stat(argv[i], &info) == 0) {
+            total += S_ISDIR(info.st_mode) ? kLarge : info.st_size;
+        }
+    }
+    if (total < kLarge) {
+        return;
+    }
+    std::string value = tunables && *tunables ? std::string(tunables) + ":" : std::string();
+    value += "glibc.malloc.hugetlb=1";
+    if (::setenv("GLIBC_TUNABLES", value.c_str(), 1) == 0) {
+        ::execv("/proc/self/exe", argv);
+    }
+}
 
 struct Command {
     std::string_view name;
@@ -23,6 +57,7 @@ constexpr Command kCommands[] = {
 
 int main(int argc, char** argv) {
     using namespace zn::batch;
+    UseHugePages(argc, argv);
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         return UsageError("", Tr("chybí příkaz", "no command given"));

@@ -23,12 +23,16 @@ namespace zn::batch {
 
 namespace {
 
-/// What a change of one page gave: the number of bytes or occurrences, or why it failed.
+/// What a change of one page gave: the number of bytes or occurrences and the new content
+/// (valid until the next page; only when the count is not 0), or why it failed.
 struct TextChange {
     long long count = 0;
     std::string error;
+    std::string_view result;
 };
-using TextTransform = std::function<TextChange(std::string& bytes)>;
+/// Changes the bytes of a page; the new content may be built in `scratch`. The page is not
+/// copied first, as pages may be large.
+using TextTransform = std::function<TextChange(std::string_view bytes, std::string& scratch)>;
 
 /// Keeps the messages the engines would show in a box, to report them per file.
 class MessageList : public base::Prompter {
@@ -54,26 +58,28 @@ int RunTextCommand(const Args& args, std::string_view command, bool countsBytes,
     for (const std::string& name : missing) {
         run.Fail(Format(Tr("%1: soubor neexistuje", "%1: no such file"), {name}));
     }
+    PageBytes page;
+    std::string scratch;
     for (const std::string& file : files) {
         run.Next(file);
-        std::string bytes;
-        if (const base::FileResult read = base::ReadDocumentFile(file, bytes); !read.ok) {
-            run.Fail(read.message);
+        if (std::string message; !page.Read(file, message)) {
+            run.Fail(message);
             continue;
         }
-        std::string text = bytes;
-        const TextChange change = transform(text);
+        const std::string_view bytes = page.View();
+        const TextChange change = transform(bytes, scratch);
         if (!change.error.empty()) {
             run.Fail(Format(Tr("%1: %2 (soubor zůstal beze změny)", "%1: %2 (file left as it was)"),
                             {file, change.error}));
             continue;
         }
-        const bool changed = text != bytes;
-        bool written = false;
-        std::string message;
-        if (changed && !args.dryRun && !WriteIfChanged(file, text, written, message)) {
-            run.Fail(message);
-            continue;
+        const bool changed = change.count > 0 && change.result != bytes;
+        if (changed && !args.dryRun) {
+            if (const base::FileResult write = base::WriteFileAtomically(file, change.result);
+                !write.ok) {
+                run.Fail(write.message);
+                continue;
+            }
         }
         run.Report(ChangeLine(file, change.count, changed, args.dryRun, countsBytes));
     }
@@ -149,14 +155,13 @@ int RunRecode(std::span<const std::string> argv) {
     editor::TEncChanger changer(&messages);
     changer.FromEnc = args.Value("--from");
     changer.ToEnc = args.Value("--to");
-    return RunTextCommand(args, "recode", true, [&](std::string& bytes) {
+    return RunTextCommand(args, "recode", true, [&](std::string_view bytes, std::string&) {
         TextChange change;
         change.count = changer.Convert(bytes);
+        change.result = changer.Result();
         if (!messages.shown.empty()) {
             change.error = messages.shown.front();
             messages.shown.clear();
-        } else if (change.count > 0) {
-            bytes = changer.Result();
         }
         return change;
     });
@@ -184,14 +189,14 @@ int RunReplace(std::span<const std::string> argv) {
                         (args.Has("--diacritics") ? editor::kIgnoreDiacritics : 0);
     const std::string find = args.Value("--find");
     const std::string with = args.Value("--with");
-    return RunTextCommand(args, "replace", false, [&](std::string& bytes) {
+    return RunTextCommand(args, "replace", false, [&](std::string_view bytes, std::string& out) {
         const bool utf8 = editor::ChooseOpenEncoding(bytes).utf8;
         const std::string what = InPage(find, utf8);
         const std::string replacement = InPage(with, utf8);
         // Every occurrence, going on after each replacement, as "Zaměnit vše" does.
         const editor::Searcher searcher(what, options);
         TextChange change;
-        std::string out;
+        out.clear();
         std::size_t copied = 0;
         for (editor::Position at = 0; (at = searcher.Find(bytes, at)) >= 0;) {
             const auto hit = static_cast<std::size_t>(at);
@@ -204,7 +209,7 @@ int RunReplace(std::span<const std::string> argv) {
         }
         if (change.count > 0) {
             out.append(bytes, copied);
-            bytes.swap(out);
+            change.result = out;
         }
         return change;
     });
@@ -241,12 +246,14 @@ int RunAutoInsert(std::span<const std::string> argv) {
     }
     // One moment for the whole run: every page gets the same date.
     const editor::LocalTime now = editor::LocalNow();
-    return RunTextCommand(args, "autoinsert", false, [&](std::string& bytes) {
-        const bool utf8 = editor::ChooseOpenEncoding(bytes).utf8;
-        const editor::AutoInsertResult result =
-            editor::AutoInsertText(bytes, utf8 ? utf8Defs : defs.Items, now);
-        return TextChange{result.Replaced, result.Error};
-    });
+    return RunTextCommand(args, "autoinsert", false,
+                          [&](std::string_view bytes, std::string& text) {
+                              const bool utf8 = editor::ChooseOpenEncoding(bytes).utf8;
+                              text = bytes;
+                              const editor::AutoInsertResult result =
+                                  editor::AutoInsertText(text, utf8 ? utf8Defs : defs.Items, now);
+                              return TextChange{result.Replaced, result.Error, text};
+                          });
 }
 
 } // namespace zn::batch
