@@ -227,9 +227,9 @@ int UsageError(std::string_view command, const std::string& message) {
         std::cerr << ' ' << command;
     }
     std::cerr << ": " << message << '\n'
-              << Format(Tr("Nápovědu vypíše: znackar-batch %1 --help",
-                           "For help run: znackar-batch %1 --help"),
-                        {std::string(command)})
+              << Format(Tr("Nápovědu vypíše: znackar-batch%1 --help",
+                           "For help run: znackar-batch%1 --help"),
+                        {command.empty() ? std::string() : " " + std::string(command)})
               << std::endl;
     return kExitUsage;
 }
