@@ -14,7 +14,9 @@
 #include "editor/EncodingDetective.h"
 #include "editor/Encodings.h"
 #include "editor/Search.h"
+#include "editor/THTMLRichEdit.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <iostream>
@@ -125,6 +127,43 @@ std::string InPage(const std::string& utf8, bool utf8Page) {
     return utf8Page ? utf8 : base::Utf8ToCp1250(utf8);
 }
 
+/// Letter case in a UTF-8 page is folded the way the editor folds it in a UTF-8 document (Czech
+/// letters included), so the page goes through the editor's replacing in a document. The text
+/// control holds line breaks as CR LF: a page with LF breaks gets them back; a page with mixed
+/// breaks is left to the byte-wise search (nothing when this returns no result).
+std::optional<TextChange> ReplaceInUtf8Page(std::string_view bytes, editor::OpenChoice choice,
+                                            const std::string& find, const std::string& with,
+                                            std::string& out) {
+    const std::string_view body = choice.bom ? bytes.substr(3) : bytes;
+    std::size_t pairs = 0;
+    for (std::size_t at = 0; (at = body.find("\r\n", at)) != std::string_view::npos; at += 2) {
+        ++pairs;
+    }
+    const auto feeds = static_cast<std::size_t>(std::count(body.begin(), body.end(), '\n'));
+    const auto returns = static_cast<std::size_t>(std::count(body.begin(), body.end(), '\r'));
+    const bool lf = returns == 0;
+    if (!lf && (returns != pairs || feeds != pairs)) {
+        return std::nullopt;
+    }
+    editor::THTMLRichEdit edit;
+    edit.Model().SetUtf8(true);
+    edit.Model().Load(body);
+    TextChange change;
+    change.count = editor::ReplaceInDocument(edit, 1, base::Utf8ToCp1250(find), editor::kReplaceAll,
+                                             base::Utf8ToCp1250(with));
+    if (change.count > 0) {
+        out = choice.bom ? std::string(bytes.substr(0, 3)) : std::string();
+        const std::string text = edit.Model().Text();
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (!(lf && text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
+                out += text[i];
+            }
+        }
+        change.result = out;
+    }
+    return change;
+}
+
 } // namespace
 
 int RunRecode(std::span<const std::string> argv) {
@@ -190,7 +229,14 @@ int RunReplace(std::span<const std::string> argv) {
     const std::string find = args.Value("--find");
     const std::string with = args.Value("--with");
     return RunTextCommand(args, "replace", false, [&](std::string_view bytes, std::string& out) {
-        const bool utf8 = editor::ChooseOpenEncoding(bytes).utf8;
+        const editor::OpenChoice choice = editor::ChooseOpenEncoding(bytes);
+        const bool utf8 = choice.utf8;
+        if (utf8 && options == 0) {
+            if (std::optional<TextChange> done =
+                    ReplaceInUtf8Page(bytes, choice, find, with, out)) {
+                return *done;
+            }
+        }
         const std::string what = InPage(find, utf8);
         const std::string replacement = InPage(with, utf8);
         // Every occurrence, going on after each replacement, as "Zaměnit vše" does.

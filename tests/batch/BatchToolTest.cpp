@@ -82,11 +82,14 @@ const Row kRows[] = {
      {{"a.html", "X X \xe8"
                  "ern\xfd"}},
      ""},
-    {"replace in a UTF-8 page",
-     {{"u.html", "<meta charset=utf-8>\xc4\x8d"}},
-     "replace --find č --with c u.html",
+    {"replace in UTF-8 pages keeps their line ends",
+     {{"u.html", "<meta charset=utf-8>\xc4\x8c\n\xc4\x8d\n"},
+      {"w.html", "\xef\xbb\xbf\xc4\x8c\r\n\xc4\x8d"}},
+     "replace --find č --with c u.html w.html",
      0,
-     {{"u.html", "<meta charset=utf-8>c"}},
+     {{"u.html", "<meta charset=utf-8>c\nc\n"},
+      {"w.html", "\xef\xbb\xbf"
+                 "c\r\nc"}},
      ""},
     {"replace dry run",
      {{"a.html", "aaa"}},
