@@ -231,7 +231,10 @@ int RunReplace(std::span<const std::string> argv) {
     return RunTextCommand(args, "replace", false, [&](std::string_view bytes, std::string& out) {
         const editor::OpenChoice choice = editor::ChooseOpenEncoding(bytes);
         const bool utf8 = choice.utf8;
-        if (utf8 && options == 0) {
+        // The table that drops diacritics maps Windows-1250 bytes, which in UTF-8 are pieces of
+        // characters; the editor never ignores diacritics in a UTF-8 document either.
+        const int pageOptions = utf8 ? options & ~editor::kIgnoreDiacritics : options;
+        if (utf8 && pageOptions == 0) {
             if (std::optional<TextChange> done =
                     ReplaceInUtf8Page(bytes, choice, find, with, out)) {
                 return *done;
@@ -240,7 +243,7 @@ int RunReplace(std::span<const std::string> argv) {
         const std::string what = InPage(find, utf8);
         const std::string replacement = InPage(with, utf8);
         // Every occurrence, going on after each replacement, as "Zaměnit vše" does.
-        const editor::Searcher searcher(what, options);
+        const editor::Searcher searcher(what, pageOptions);
         TextChange change;
         out.clear();
         std::size_t copied = 0;

@@ -85,7 +85,7 @@ const Row kRows[] = {
     {"replace in UTF-8 pages keeps their line ends",
      {{"u.html", "<meta charset=utf-8>\xc4\x8c\n\xc4\x8d\n"},
       {"w.html", "\xef\xbb\xbf\xc4\x8c\r\n\xc4\x8d"}},
-     "replace --find č --with c u.html w.html",
+     "replace --diacritics --find č --with c u.html w.html",
      0,
      {{"u.html", "<meta charset=utf-8>c\nc\n"},
       {"w.html", "\xef\xbb\xbf"
