@@ -9,6 +9,7 @@
 #include "base/Cp1250.h"
 #include "base/FileIO.h"
 #include "base/Prompter.h"
+#include "base/Utf8.h"
 #include "editor/AutoInsert.h"
 #include "editor/EncChanger.h"
 #include "editor/EncodingDetective.h"
@@ -196,6 +197,13 @@ int RunRecode(std::span<const std::string> argv) {
     changer.ToEnc = args.Value("--to");
     return RunTextCommand(args, "recode", true, [&](std::string_view bytes, std::string&) {
         TextChange change;
+        // Byte by byte between 8-bit encodings, UTF-8 text would be broken apart.
+        if (base::IsMultiByteUtf8(bytes)) {
+            change.error = Tr("stránka je v UTF-8, převod mezi 8bitovými kódováními by ji poškodil",
+                              "the page is UTF-8, which converting between 8-bit encodings would "
+                              "damage");
+            return change;
+        }
         change.count = changer.Convert(bytes);
         change.result = changer.Result();
         if (!messages.shown.empty()) {
