@@ -10,6 +10,7 @@
 #include "app/ui/EncodingCommands.h"
 #include "app/ui/FileTabBar.h"
 #include "app/ui/FormStores.h"
+#include "app/ui/GalleryCommands.h"
 #include "app/ui/InspectorBridge.h"
 #include "app/ui/MapCommands.h"
 #include "app/ui/PrefCommands.h"
@@ -84,6 +85,7 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent)
     UpdateMenuVisibility();
     BuildInspectorPanel();
     (new MapCommands(*this))->Install();
+    (new GalleryCommands(*this))->Install();
     saveForm_ = new TSaveForm(settings_.SaveInfo, this);
 
     // The clipboard is asked once per change, not at every tick of the timer.
