@@ -102,10 +102,11 @@ if "$batch" gallery --help >/dev/null 2>&1 && [ -n "$cv" ]; then
     "$cv" -size 3000x2000 gradient:red-blue -attenuate 0.5 +noise Gaussian -quality 90 \
         "$work/photos/p1.jpg"
     for i in $(seq 2 20); do cp "$work/photos/p1.jpg" "$work/photos/p$i.jpg"; done
-    clean="rm -f $work/photos/*_thumb* $work/photos/t_*"
+    # Thumbnails of at most 100 x 50, the default schema's size, beside the photos.
+    clean="rm -f $work/photos/*icon.jpg $work/photos/t_*"
     ours=$(best "$clean" sh -c "cd '$work/photos' && '$batch' gallery --defaults p*.jpg > '$work/g.html'")
     theirs=$(best "$clean" sh -c "cd '$work/photos' && for f in p*.jpg; do '$cv' -define \
-        jpeg:size=240x240 \"\$f\" -thumbnail 120x120 \"t_\$f\"; done")
+        jpeg:size=200x100 \"\$f\" -thumbnail 100x50 \"t_\$f\"; done")
     row gallery "$ours" convert "$theirs" ">= 2x"
 else
     echo "gallery   skipped: no gallery command or no ImageMagick"

@@ -14,5 +14,6 @@ int RunColour(std::span<const std::string> argv);
 int RunAudit(std::span<const std::string> argv);
 int RunGifToBmp(std::span<const std::string> argv);
 int RunImageSize(std::span<const std::string> argv);
+int RunGallery(std::span<const std::string> argv);
 
 } // namespace zn::batch

@@ -32,7 +32,8 @@ const HelpText kHelp[] = {
      "  colour      vypíše stránku s obarvenými tagy (nebo --stats)\n"
      "  audit       porovná skutečné a deklarované kódování stránek\n"
      "  gif2bmp     převede obrázky GIF na BMP\n"
-     "  imagesize   vypíše rozměry obrázků JPEG a GIF\n\n"
+     "  imagesize   vypíše rozměry obrázků JPEG a GIF\n"
+     "  gallery     vytvoří náhledy obrázků a vypíše tabulku obrázkové galerie\n\n"
      "Ze zadané složky se berou jen soubory, které příkaz zpracovává (stránky .htm, .html,\n"
      ".shtml, .xhtml, .php, .asp, .css, .js, .txt; obrázky .gif, .jpg, .jpeg, .jpe).\n"
      "Soubor se zapisuje jen tehdy, když se jeho obsah změní, a vždy celý nebo vůbec.\n"
@@ -47,7 +48,8 @@ const HelpText kHelp[] = {
      "  colour      list a page with its tags coloured (or --stats)\n"
      "  audit       compare the real and the declared encoding of pages\n"
      "  gif2bmp     convert GIF pictures to BMP\n"
-     "  imagesize   print the size of JPEG and GIF pictures\n\n"
+     "  imagesize   print the size of JPEG and GIF pictures\n"
+     "  gallery     make thumbnails of pictures and print the gallery table\n\n"
      "A folder gives only the files its command handles (pages .htm, .html, .shtml, .xhtml,\n"
      ".php, .asp, .css, .js, .txt; pictures .gif, .jpg, .jpeg, .jpe).\n"
      "A file is written only when its content changes, and always whole or not at all.\n"
@@ -102,6 +104,25 @@ const HelpText kHelp[] = {
      "Vypíše šířku a výšku obrázků JPEG a GIF tak, jak je zjistí editor.\n",
      "Usage: znackar-batch imagesize FILE…\n"
      "Prints the width and height of JPEG and GIF pictures as the editor learns them.\n"},
+    {"gallery",
+     "Použití: znackar-batch gallery --schema JMÉNO|--defaults [--pattern VZOR] [--page SOUBOR]\n"
+     "       [--lower-case] OBRÁZEK…  > tabulka.html\n"
+     "Vytvoří vedle každého obrázku JPEG nebo GIF náhled (jméno podle vzoru, výchozí "
+     "\"%sicon.%s\")\n"
+     "a vypíše tabulku galerie (Windows-1250, CR LF) jako „Kouzelník pro Obrázkovou galerii“.\n"
+     "  --schema JMÉNO  vzhled uložený v editoru pod tímto jménem; --defaults výchozí vzhled\n"
+     "  --page SOUBOR   odkazy vedou ze složky této stránky (výchozí: aktuální složka)\n"
+     "  --lower-case    tagy malými písmeny\n"
+     "Náhled, který je novější než jeho obrázek a má správnou velikost, se nepřepisuje.\n",
+     "Usage: znackar-batch gallery --schema NAME|--defaults [--pattern PATTERN] [--page FILE]\n"
+     "       [--lower-case] PICTURE…  > table.html\n"
+     "Makes a thumbnail beside each JPEG or GIF picture (named by the pattern, by default\n"
+     "\"%sicon.%s\") and prints the gallery table (Windows-1250, CR LF) as the editor's gallery\n"
+     "wizard writes it.\n"
+     "  --schema NAME   the look stored in the editor under this name; --defaults the default\n"
+     "  --page FILE     links lead from the folder of this page (default: the current folder)\n"
+     "  --lower-case    tags in lower case\n"
+     "A thumbnail newer than its picture and of the right size is not written again.\n"},
 };
 
 } // namespace

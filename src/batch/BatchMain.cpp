@@ -51,6 +51,7 @@ constexpr Command kCommands[] = {
     {"autoinsert", zn::batch::RunAutoInsert}, {"colour", zn::batch::RunColour},
     {"color", zn::batch::RunColour},          {"audit", zn::batch::RunAudit},
     {"gif2bmp", zn::batch::RunGifToBmp},      {"imagesize", zn::batch::RunImageSize},
+    {"gallery", zn::batch::RunGallery},
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 // znackar-batch run as a program on fixture files: what each subcommand writes and prints,
 // dry runs, failing files among good ones, exit codes and untouched time stamps.
+#include "app/GallerySchemas.h"
 #include "base/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -184,6 +185,38 @@ TEST(BatchTool, GifToBmpWritesBesideAndKeepsAnUnchangedFile) {
     fs::last_write_time(folder.File("p.bmp"), old);
     EXPECT_EQ(RunBatch(folder, "gif2bmp p.gif").exit, 0);
     EXPECT_EQ(fs::last_write_time(folder.File("p.bmp")), old);
+}
+
+TEST(BatchTool, GalleryMakesThumbnailsOnceAndPrintsTheTable) {
+    TempFolder folder;
+    for (const char* name : {"gradient-gray.jpg", "pattern-interlaced.gif"}) {
+        fs::copy_file(std::string(ZN_TEST_PICTURES "/") + name, folder.File(name));
+    }
+    folder.Write("broken.jpg", "not a picture");
+    Result result = RunBatch(folder, "gallery --defaults .");
+    EXPECT_EQ(result.exit, 1);
+    EXPECT_NE(result.err.find("broken.jpg"), std::string::npos) << result.err;
+    EXPECT_NE(result.out.find("<IMG SRC=\"gradient-grayicon.jpg\" WIDTH=40 HEIGHT=30>"),
+              std::string::npos)
+        << result.out;
+    const std::string thumbnail = folder.File("pattern-interlacedicon.gif");
+    ASSERT_TRUE(fs::exists(thumbnail));
+    const auto old = fs::last_write_time(thumbnail) + std::chrono::hours(1);
+    fs::last_write_time(thumbnail, old);
+    // A stored schema of one column; the thumbnails of the first run are not pictures now.
+    fs::remove(folder.File("broken.jpg"));
+    {
+        zn::app::SettingsStore store(folder.File("cfg/settings.sqlite"));
+        zn::structure::TGallerySchema schema;
+        schema.PocetSloupcu = 1;
+        ASSERT_TRUE(zn::app::SaveGallerySchema(store, "úzká", schema));
+    }
+    result = RunBatch(folder, "gallery --schema úzká --lower-case .");
+    EXPECT_EQ(result.exit, 0) << result.err;
+    EXPECT_NE(result.out.find("<tr><td colspan=3 height=10>"), std::string::npos) << result.out;
+    EXPECT_EQ(result.out.find("iconicon"), std::string::npos) << result.out;
+    EXPECT_EQ(fs::last_write_time(thumbnail), old);
+    EXPECT_EQ(RunBatch(folder, "gallery --schema jiná .").exit, 2);
 }
 
 TEST(BatchTool, UnchangedPageKeepsItsTimeStamp) {
