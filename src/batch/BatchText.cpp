@@ -52,8 +52,7 @@ public:
     }
 };
 
-int RunTextCommand(const Args& args, std::string_view command, bool countsBytes,
-                   const TextTransform& transform) {
+int RunTextCommand(const Args& args, bool countsBytes, const TextTransform& transform) {
     std::vector<std::string> missing;
     const std::vector<std::string> files =
         GatherFiles(args.operands, args.recursive, FileKind::Page, missing);
@@ -86,7 +85,6 @@ int RunTextCommand(const Args& args, std::string_view command, bool countsBytes,
         }
         run.Report(ChangeLine(file, change.count, changed, args.dryRun, countsBytes));
     }
-    (void)command;
     return run.ExitCode();
 }
 
@@ -195,7 +193,7 @@ int RunRecode(std::span<const std::string> argv) {
     editor::TEncChanger changer(&messages);
     changer.FromEnc = args.Value("--from");
     changer.ToEnc = args.Value("--to");
-    return RunTextCommand(args, "recode", true, [&](std::string_view bytes, std::string&) {
+    return RunTextCommand(args, true, [&](std::string_view bytes, std::string&) {
         TextChange change;
         // Byte by byte between 8-bit encodings, UTF-8 text would be broken apart.
         if (base::IsMultiByteUtf8(bytes)) {
@@ -236,7 +234,7 @@ int RunReplace(std::span<const std::string> argv) {
                         (args.Has("--diacritics") ? editor::kIgnoreDiacritics : 0);
     const std::string find = args.Value("--find");
     const std::string with = args.Value("--with");
-    return RunTextCommand(args, "replace", false, [&](std::string_view bytes, std::string& out) {
+    return RunTextCommand(args, false, [&](std::string_view bytes, std::string& out) {
         const editor::OpenChoice choice = editor::ChooseOpenEncoding(bytes);
         const bool utf8 = choice.utf8;
         // The table that drops diacritics maps Windows-1250 bytes, which in UTF-8 are pieces of
@@ -303,14 +301,13 @@ int RunAutoInsert(std::span<const std::string> argv) {
     }
     // One moment for the whole run: every page gets the same date.
     const editor::LocalTime now = editor::LocalNow();
-    return RunTextCommand(args, "autoinsert", false,
-                          [&](std::string_view bytes, std::string& text) {
-                              const bool utf8 = editor::ChooseOpenEncoding(bytes).utf8;
-                              text = bytes;
-                              const editor::AutoInsertResult result =
-                                  editor::AutoInsertText(text, utf8 ? utf8Defs : defs.Items, now);
-                              return TextChange{result.Replaced, result.Error, text};
-                          });
+    return RunTextCommand(args, false, [&](std::string_view bytes, std::string& text) {
+        const bool utf8 = editor::ChooseOpenEncoding(bytes).utf8;
+        text = bytes;
+        const editor::AutoInsertResult result =
+            editor::AutoInsertText(text, utf8 ? utf8Defs : defs.Items, now);
+        return TextChange{result.Replaced, result.Error, text};
+    });
 }
 
 } // namespace zn::batch
