@@ -32,6 +32,8 @@ set(ZN_GZ_DIR ${PROJECT_BINARY_DIR}/dist)
 configure_file(${ZN_DIST}/debian/changelog.in ${ZN_GZ_DIR}/changelog.Debian @ONLY)
 set(ZN_GZ_FILES "")
 foreach(pair "man/znackar.1|man1/znackar.1" "man/znackar.cs.1|cs/man1/znackar.1"
+             "man/znackar-batch.1|man1/znackar-batch.1"
+             "man/znackar-batch.cs.1|cs/man1/znackar-batch.1"
              "${ZN_GZ_DIR}/changelog.Debian|changelog.Debian")
     string(REPLACE "|" ";" pair "${pair}")
     list(GET pair 0 source)
@@ -49,8 +51,10 @@ foreach(pair "man/znackar.1|man1/znackar.1" "man/znackar.cs.1|cs/man1/znackar.1"
 endforeach()
 add_custom_target(znackar_dist ALL DEPENDS ${ZN_GZ_FILES})
 
-install(FILES ${ZN_GZ_DIR}/man1/znackar.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${ZN_GZ_DIR}/cs/man1/znackar.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/cs/man1)
+install(FILES ${ZN_GZ_DIR}/man1/znackar.1.gz ${ZN_GZ_DIR}/man1/znackar-batch.1.gz
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${ZN_GZ_DIR}/cs/man1/znackar.1.gz ${ZN_GZ_DIR}/cs/man1/znackar-batch.1.gz
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/cs/man1)
 install(FILES ${ZN_DIST}/debian/copyright ${ZN_GZ_DIR}/changelog.Debian.gz
     DESTINATION ${ZN_DOCDIR})
 
