@@ -2,6 +2,8 @@
 #include "batch/BatchCommands.h"
 #include "batch/BatchCommon.h"
 
+#include "base/DataFolder.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -34,10 +36,15 @@ void UseHugePages(int argc, char** argv) {
     if (total < kLarge) {
         return;
     }
+    // Under a tool such as valgrind the running executable is the tool's; then no new start.
+    const std::string self = zn::base::ExecutablePath();
+    if (std::string_view(self).substr(self.rfind('/') + 1) != "znackar-batch") {
+        return;
+    }
     std::string value = tunables && *tunables ? std::string(tunables) + ":" : std::string();
     value += "glibc.malloc.hugetlb=1";
     if (::setenv("GLIBC_TUNABLES", value.c_str(), 1) == 0) {
-        ::execv("/proc/self/exe", argv);
+        ::execv(self.c_str(), argv);
     }
 }
 
