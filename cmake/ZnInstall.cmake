@@ -1,5 +1,5 @@
 # Installing the editor (GNUInstallDirs) and packaging it as a .deb through CPack.
-#   bin/znackar, the plug-in host in libexec/znackar/, the example plug-ins in
+#   bin/znackar and bin/znackar-batch, the plug-in host in libexec/znackar/, the example plug-ins in
 #   lib/znackar/plugins/, share/znackar/ (everything in data/), the desktop entry, the icon in every
 #   size, AppStream metadata, the manual page in English and Czech, and for the package the
 #   Debian copyright and changelog.
@@ -12,6 +12,8 @@ set(ZN_DIST ${PROJECT_SOURCE_DIR}/dist)
 set(ZN_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/znackar)
 
 install(TARGETS znackar RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The command-line tool for many files at once, beside the editor.
+install(TARGETS znackar-batch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The editor runs every plug-in through this helper, found in ../libexec/znackar beside it.
 install(TARGETS znackar-plugin-host RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/znackar)
 # The example plug-ins, in ../lib/znackar/plugins beside the executable, where the plug-in
@@ -30,6 +32,8 @@ set(ZN_GZ_DIR ${PROJECT_BINARY_DIR}/dist)
 configure_file(${ZN_DIST}/debian/changelog.in ${ZN_GZ_DIR}/changelog.Debian @ONLY)
 set(ZN_GZ_FILES "")
 foreach(pair "man/znackar.1|man1/znackar.1" "man/znackar.cs.1|cs/man1/znackar.1"
+             "man/znackar-batch.1|man1/znackar-batch.1"
+             "man/znackar-batch.cs.1|cs/man1/znackar-batch.1"
              "${ZN_GZ_DIR}/changelog.Debian|changelog.Debian")
     string(REPLACE "|" ";" pair "${pair}")
     list(GET pair 0 source)
@@ -47,8 +51,10 @@ foreach(pair "man/znackar.1|man1/znackar.1" "man/znackar.cs.1|cs/man1/znackar.1"
 endforeach()
 add_custom_target(znackar_dist ALL DEPENDS ${ZN_GZ_FILES})
 
-install(FILES ${ZN_GZ_DIR}/man1/znackar.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${ZN_GZ_DIR}/cs/man1/znackar.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/cs/man1)
+install(FILES ${ZN_GZ_DIR}/man1/znackar.1.gz ${ZN_GZ_DIR}/man1/znackar-batch.1.gz
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${ZN_GZ_DIR}/cs/man1/znackar.1.gz ${ZN_GZ_DIR}/cs/man1/znackar-batch.1.gz
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/cs/man1)
 install(FILES ${ZN_DIST}/debian/copyright ${ZN_GZ_DIR}/changelog.Debian.gz
     DESTINATION ${ZN_DOCDIR})
 

@@ -72,7 +72,9 @@ FileResult ReadDocumentFile(const std::string& path, std::string& bytes) {
     }
     std::string data;
     try {
-        data.resize(static_cast<std::size_t>(info.st_size));
+        // One byte more than the file, so that the read which finds its end needs no growth
+        // (growing would copy the whole text once more).
+        data.resize(static_cast<std::size_t>(info.st_size) + 1);
     } catch (const std::bad_alloc&) {
         ::close(fd);
         return Failure(what, path, "Soubor je příliš velký.");
