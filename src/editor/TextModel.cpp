@@ -63,10 +63,6 @@ CharClass ClassOf(char ch, bool utf8) {
 /// Removed texts longer than this move into the undo record instead of being copied.
 constexpr std::size_t kHandOverAbove = 4096;
 
-Position CountLineFeeds(std::string_view text) {
-    return static_cast<Position>(std::count(text.begin(), text.end(), '\n'));
-}
-
 /// Where a position moves when [pos, pos + len) is replaced by `inserted` characters.
 Position MapPosition(Position p, Position pos, Position len, Position inserted) {
     if (p <= pos) {
@@ -147,12 +143,13 @@ TextChange TextModel::ApplyToStore(Position pos, std::string_view removed, std::
     change.position = pos;
     change.removedLength = len;
     change.insertedLength = static_cast<Position>(text.size());
+    // The store counts line feeds before any position, so a long text is not scanned for them.
     change.firstLine = LineFromPosition(pos);
-    change.linesRemoved = CountLineFeeds(removed);
-    change.linesAdded = CountLineFeeds(text);
+    change.linesRemoved = LineFromPosition(pos + len) - change.firstLine;
     change.removedText = removed;
 
     store_.Replace(pos, len, text, static_cast<std::uint8_t>(color));
+    change.linesAdded = LineFromPosition(pos + change.insertedLength) - change.firstLine;
     // Undo and redo have moved the history already: back at the saved text nothing is modified.
     modified_ = !replaying_ || !undo_.AtSaved();
 
@@ -192,12 +189,16 @@ void TextModel::RecordAndApply(Position pos, Position len, std::string text, Sel
     // precedes the notification, so that edits made by observers are recorded after this one.
     TextChange change = ApplyToStore(pos, removed, text, insertionColor_, &after);
     if (!replaying_) {
-        // A long removed text moves into the record: moving hands its buffer over, so the
-        // notification still reads it there. Such a step never has later edits merged into it,
-        // which could grow the buffer. A short one is copied.
+        // A long removed text moves into the record, and the notification reads it there: an
+        // edit that observers make meanwhile may move the record, but moving a long string hands
+        // its buffer over, and no later edit is merged into a step of this kind. A short one is
+        // copied.
         const bool hand = coalesce == Coalesce::None && removed.size() > kHandOverAbove;
         undo_.Record({pos, hand ? std::move(removed) : removed, std::move(text)}, before, after,
                      coalesce);
+        if (hand) {
+            change.removedText = undo_.LastEdit().removed;
+        }
     }
     Announce(change, before);
 }
