@@ -148,6 +148,8 @@ void TextStore::InsertIntoBlock(std::size_t b, Position offset, std::string_view
     feeds_ += static_cast<Position>(added.size());
 }
 
+// Replaces the text from offset `from` of block `first` up to offset `to` of block `last` by
+// `text`: those blocks are cut into new equal pieces of the text around and in the change.
 void TextStore::Rewrite(std::size_t first, Position from, std::size_t last, Position to,
                         std::string_view text, std::uint8_t color) {
     // What the first block keeps before the change and the last one after it.
