@@ -11,6 +11,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -84,6 +85,22 @@ double ChildCpuSeconds() {
            static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
+/// A line of /proc/self/status in kB ("VmRSS", "VmHWM"); -1 when not there.
+long StatusKb(const std::string& key) {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.compare(0, key.size() + 1, key + ":") == 0) {
+            return std::stol(line.substr(key.size() + 1));
+        }
+    }
+    return -1;
+}
+
+/// Starts the peak of the resident memory afresh from what is resident now.
+void ResetPeakMemory() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
 /// Runs the command once per iteration; "child_cpu_ms" is the program's own processor time per
 /// run, comparable with the CPU column of the benchmarks that run here.
 void RunCommand(benchmark::State& state, const std::string& command) {
@@ -103,15 +120,21 @@ void RunCommand(benchmark::State& state, const std::string& command) {
 void BM_ReplaceAllInDocument(benchmark::State& state) {
     const std::string& text = Text(20, false);
     Position count = 0;
+    long peakGrowth = 0;
     for (auto _ : state) {
         state.PauseTiming();
         THTMLRichEdit edit;
         edit.Model().Load(text);
+        ResetPeakMemory();
+        const long resident = StatusKb("VmRSS");
         state.ResumeTiming();
         count = ReplaceInDocument(edit, 1, "a", kMatchCase | kReplaceAll, "aa");
         benchmark::DoNotOptimize(count);
+        peakGrowth = std::max(peakGrowth, StatusKb("VmHWM") - resident);
     }
     state.counters["replaced"] = static_cast<double>(count);
+    // How much more memory the replace needed at its peak than the loaded document.
+    state.counters["peak_growth_mb"] = static_cast<double>(peakGrowth) / 1024.0;
 }
 BENCHMARK(BM_ReplaceAllInDocument)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -48,21 +48,32 @@ Position CommonSuffix(const TextStore& store, Position pos, Position len, std::s
     return same;
 }
 
-} // namespace
-
-bool SetRangeText(TextModel& model, Position pos, Position len, std::string_view text) {
-    const TextStore& store = model.Store();
-    Position prefix = CommonPrefix(store, pos, len, text);
+/// The part of [pos, pos + len) that differs from text: how many characters at its start and at
+/// its end stay the same, both kept off the middle of a CR LF pair (the model widens such a
+/// range). False when nothing differs.
+bool Differing(const TextStore& store, Position pos, Position len, std::string_view text,
+               Position& prefix, Position& suffix) {
+    prefix = CommonPrefix(store, pos, len, text);
     if (prefix == len && prefix == static_cast<Position>(text.size())) {
         return false;
     }
-    Position suffix = CommonSuffix(store, pos, len, text, prefix);
-    // Keep both ends off the middle of a CR LF pair: the model widens such a range.
+    suffix = CommonSuffix(store, pos, len, text, prefix);
     if (prefix > 0 && text[static_cast<std::size_t>(prefix - 1)] == '\r') {
         --prefix;
     }
     if (suffix > 0 && text[text.size() - static_cast<std::size_t>(suffix)] == '\n') {
         --suffix;
+    }
+    return true;
+}
+
+} // namespace
+
+bool SetRangeText(TextModel& model, Position pos, Position len, std::string_view text) {
+    Position prefix = 0;
+    Position suffix = 0;
+    if (!Differing(model.Store(), pos, len, text, prefix, suffix)) {
+        return false;
     }
     const Position from = pos + prefix;
     const Position to = pos + len - suffix;
@@ -70,6 +81,21 @@ bool SetRangeText(TextModel& model, Position pos, Position len, std::string_view
         text.substr(static_cast<std::size_t>(prefix), text.size() - prefix - suffix);
     UndoGroup group(model);
     model.Replace(from, to - from, middle);
+    return true;
+}
+
+bool SetRangeTextTaking(TextModel& model, Position pos, Position len, std::string&& text) {
+    Position prefix = 0;
+    Position suffix = 0;
+    if (!Differing(model.Store(), pos, len, text, prefix, suffix)) {
+        return false;
+    }
+    const Position from = pos + prefix;
+    const Position to = pos + len - suffix;
+    text.resize(text.size() - static_cast<std::size_t>(suffix));
+    text.erase(0, static_cast<std::size_t>(prefix));
+    UndoGroup group(model);
+    model.ReplaceTaking(from, to - from, std::move(text));
     return true;
 }
 

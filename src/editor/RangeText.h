@@ -3,6 +3,7 @@
 
 #include "editor/TextModel.h"
 
+#include <string>
 #include <string_view>
 
 namespace zn::editor {
@@ -12,5 +13,7 @@ namespace zn::editor {
 /// stays where the same characters stand, so the caret keeps its place before the first
 /// change and moves with the text after the last one. Returns false when nothing differed.
 bool SetRangeText(TextModel& model, Position pos, Position len, std::string_view text);
+/// The same for a text the caller gives up: the undo step takes it over instead of a copy.
+bool SetRangeTextTaking(TextModel& model, Position pos, Position len, std::string&& text);
 
 } // namespace zn::editor

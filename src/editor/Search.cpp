@@ -372,7 +372,7 @@ Position ReplaceInDocument(THTMLRichEdit& edit, Position start, std::string_view
     } else if (!ReplaceInStore(model.Store(), start, what, options, replacement, result)) {
         return 0;
     }
-    SetRangeText(model, result.From, result.To - result.From, result.Middle);
+    SetRangeTextTaking(model, result.From, result.To - result.From, std::move(result.Middle));
     // A highlighted document is coloured again at once rather than left plain.
     edit.ColorAll();
     return result.Count;

@@ -60,9 +60,8 @@ CharClass ClassOf(char ch, bool utf8) {
     return CharClass::Other;
 }
 
-Position CountLineFeeds(std::string_view text) {
-    return static_cast<Position>(std::count(text.begin(), text.end(), '\n'));
-}
+/// Removed texts longer than this move into the undo record instead of being copied.
+constexpr std::size_t kHandOverAbove = 4096;
 
 /// Where a position moves when [pos, pos + len) is replaced by `inserted` characters.
 Position MapPosition(Position p, Position pos, Position len, Position inserted) {
@@ -137,56 +136,78 @@ void TextModel::UpdateInsertionColor() {
     }
 }
 
-void TextModel::ApplyReplacement(Position pos, std::string_view removed, std::string_view text,
-                                 ColorKind color, const Selection* after) {
+TextChange TextModel::ApplyToStore(Position pos, std::string_view removed, std::string_view text,
+                                   ColorKind color, const Selection* after) {
     const auto len = static_cast<Position>(removed.size());
     TextChange change;
     change.position = pos;
     change.removedLength = len;
     change.insertedLength = static_cast<Position>(text.size());
+    // The store counts line feeds before any position, so a long text is not scanned for them.
     change.firstLine = LineFromPosition(pos);
-    change.linesRemoved = CountLineFeeds(removed);
-    change.linesAdded = CountLineFeeds(text);
+    change.linesRemoved = LineFromPosition(pos + len) - change.firstLine;
     change.removedText = removed;
 
-    store_.Erase(pos, len);
-    store_.Insert(pos, text, static_cast<std::uint8_t>(color));
+    store_.Replace(pos, len, text, static_cast<std::uint8_t>(color));
+    change.linesAdded = LineFromPosition(pos + change.insertedLength) - change.firstLine;
     // Undo and redo have moved the history already: back at the saved text nothing is modified.
     modified_ = !replaying_ || !undo_.AtSaved();
 
-    const Selection old = sel_;
     if (after != nullptr) {
         sel_ = {Snap(after->anchor), Snap(after->caret)};
     } else {
-        sel_ = {MapPosition(old.anchor, pos, len, change.insertedLength),
-                MapPosition(old.caret, pos, len, change.insertedLength)};
+        sel_ = {MapPosition(sel_.anchor, pos, len, change.insertedLength),
+                MapPosition(sel_.caret, pos, len, change.insertedLength)};
     }
     UpdateInsertionColor();
+    return change;
+}
+
+void TextModel::Announce(const TextChange& change, const Selection& old) {
     NotifyText(change);
     if (sel_ != old) {
         NotifySelection();
     }
 }
 
-void TextModel::RecordAndApply(Position pos, Position len, std::string_view text, Selection after,
+void TextModel::ApplyReplacement(Position pos, std::string_view removed, std::string_view text,
+                                 ColorKind color, const Selection* after) {
+    const Selection old = sel_;
+    Announce(ApplyToStore(pos, removed, text, color, after), old);
+}
+
+void TextModel::RecordAndApply(Position pos, Position len, std::string text, Selection after,
                                Coalesce coalesce) {
     if (len == 0 && text.empty()) {
         ChangeSelection(after);
         return;
     }
-    const std::string removed = GetText(pos, len);
-    if (!replaying_) {
-        undo_.Record({pos, removed, std::string(text)}, sel_, after, coalesce);
-    }
+    std::string removed = GetText(pos, len);
+    const Selection before = sel_;
     stickyColumn_ = -1;
-    ApplyReplacement(pos, removed, text, insertionColor_, &after);
+    // The store changes first, so the texts can then move into the undo record; the record
+    // precedes the notification, so that edits made by observers are recorded after this one.
+    TextChange change = ApplyToStore(pos, removed, text, insertionColor_, &after);
+    if (!replaying_) {
+        // A long removed text moves into the record, and the notification reads it there: an
+        // edit that observers make meanwhile may move the record, but moving a long string hands
+        // its buffer over, and no later edit is merged into a step of this kind. A short one is
+        // copied.
+        const bool hand = coalesce == Coalesce::None && removed.size() > kHandOverAbove;
+        undo_.Record({pos, hand ? std::move(removed) : removed, std::move(text)}, before, after,
+                     coalesce);
+        if (hand) {
+            change.removedText = undo_.LastEdit().removed;
+        }
+    }
+    Announce(change, before);
 }
 
 void TextModel::ReplaceSelection(std::string_view text, Coalesce coalesce) {
     std::string buffer;
     const std::string_view normal = NormalizeLineEnds(text, buffer);
     const Position end = SelStart() + static_cast<Position>(normal.size());
-    RecordAndApply(SelStart(), SelLength(), normal, {end, end}, coalesce);
+    RecordAndApply(SelStart(), SelLength(), std::string(normal), {end, end}, coalesce);
 }
 
 TextModel::Range TextModel::Replace(Position pos, Position len, std::string_view text,
@@ -198,7 +219,21 @@ TextModel::Range TextModel::Replace(Position pos, Position len, std::string_view
     const auto inserted = static_cast<Position>(normal.size());
     const Selection after{MapPosition(sel_.anchor, start, end - start, inserted),
                           MapPosition(sel_.caret, start, end - start, inserted)};
-    RecordAndApply(start, end - start, normal, after, coalesce);
+    RecordAndApply(start, end - start, std::string(normal), after, coalesce);
+    return {start, end - start};
+}
+
+TextModel::Range TextModel::ReplaceTaking(Position pos, Position len, std::string&& text,
+                                          Coalesce coalesce) {
+    const Position start = Snap(pos);
+    const Position end = len > 0 ? std::max(start, Snap(pos + len, true)) : start;
+    if (HasLoneLineBreak(text)) {
+        text = NormalizeLineEnds(text);
+    }
+    const auto inserted = static_cast<Position>(text.size());
+    const Selection after{MapPosition(sel_.anchor, start, end - start, inserted),
+                          MapPosition(sel_.caret, start, end - start, inserted)};
+    RecordAndApply(start, end - start, std::move(text), after, coalesce);
     return {start, end - start};
 }
 
@@ -214,7 +249,7 @@ void TextModel::Type(std::string_view text) {
     const Position start = over > 0 ? sel_.caret : SelStart();
     const Position len = over > 0 ? over : SelLength();
     const Position end = start + static_cast<Position>(normal.size());
-    RecordAndApply(start, len, normal, {end, end}, Coalesce::Typing);
+    RecordAndApply(start, len, std::string(normal), {end, end}, Coalesce::Typing);
 }
 
 void TextModel::Backspace() {

@@ -122,6 +122,10 @@ public:
     };
     Range Replace(Position pos, Position len, std::string_view text,
                   Coalesce coalesce = Coalesce::None);
+    /// Replace for a text the caller gives up: the undo step takes it over instead of a copy,
+    /// which matters when a command rewrites megabytes at once.
+    Range ReplaceTaking(Position pos, Position len, std::string&& text,
+                        Coalesce coalesce = Coalesce::None);
     /// Typing: inserts at the caret, over the next characters of the line in overwrite mode.
     void Type(std::string_view text);
     void Backspace();
@@ -193,7 +197,10 @@ public:
 private:
     void ApplyReplacement(Position pos, std::string_view removed, std::string_view text,
                           ColorKind color, const Selection* after);
-    void RecordAndApply(Position pos, Position len, std::string_view text, Selection after,
+    TextChange ApplyToStore(Position pos, std::string_view removed, std::string_view text,
+                            ColorKind color, const Selection* after);
+    void Announce(const TextChange& change, const Selection& old);
+    void RecordAndApply(Position pos, Position len, std::string text, Selection after,
                         Coalesce coalesce);
     void ChangeSelection(const Selection& sel, bool keepSticky = false);
     void NotifyText(const TextChange& change);

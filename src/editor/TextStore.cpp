@@ -19,10 +19,9 @@ TextStore::TextStore() {
 void TextStore::IndexBreaks(Block& block) {
     block.breaks.clear();
     const char* data = block.text.data();
-    for (std::size_t i = 0; i < block.text.size(); ++i) {
-        if (data[i] == '\n') {
-            block.breaks.push_back(static_cast<std::uint16_t>(i));
-        }
+    const char* end = data + block.text.size();
+    for (const char* p = data; (p = static_cast<const char*>(std::memchr(p, '\n', end - p))); ++p) {
+        block.breaks.push_back(static_cast<std::uint16_t>(p - data));
     }
     block.breaks.shrink_to_fit();
 }
@@ -123,7 +122,7 @@ void TextStore::Insert(Position pos, std::string_view text, std::uint8_t color) 
     if (blocks_[place.block].text.size() + text.size() <= kMaxBlock) {
         InsertIntoBlock(place.block, place.offset, text, color);
     } else {
-        SplitInsert(place.block, place.offset, text, color);
+        Rewrite(place.block, place.offset, place.block, place.offset, text, color);
     }
 }
 
@@ -149,36 +148,96 @@ void TextStore::InsertIntoBlock(std::size_t b, Position offset, std::string_view
     feeds_ += static_cast<Position>(added.size());
 }
 
-void TextStore::SplitInsert(std::size_t b, Position offset, std::string_view text,
-                            std::uint8_t color) {
-    Block& old = blocks_[b];
-    std::string all;
-    all.reserve(old.text.size() + text.size());
-    all.append(old.text, 0, static_cast<std::size_t>(offset));
-    all.append(text);
-    all.append(old.text, static_cast<std::size_t>(offset));
-    std::vector<std::uint8_t> colors;
-    colors.reserve(all.size());
-    colors.insert(colors.end(), old.colors.begin(), old.colors.begin() + offset);
-    colors.insert(colors.end(), text.size(), color);
-    colors.insert(colors.end(), old.colors.begin() + offset, old.colors.end());
+// Replaces the text from offset `from` of block `first` up to offset `to` of block `last` by
+// `text`: those blocks are cut into new equal pieces of the text around and in the change.
+void TextStore::Rewrite(std::size_t first, Position from, std::size_t last, Position to,
+                        std::string_view text, std::uint8_t color) {
+    // What the first block keeps before the change and the last one after it.
+    const Block& head = blocks_[first];
+    const Block& tail = blocks_[last];
+    const std::string headText = head.text.substr(0, static_cast<std::size_t>(from));
+    const std::vector<std::uint8_t> headColors(head.colors.begin(), head.colors.begin() + from);
+    const std::string tailText = tail.text.substr(static_cast<std::size_t>(to));
+    const std::vector<std::uint8_t> tailColors(tail.colors.begin() + to, tail.colors.end());
 
+    struct Part {
+        const char* text;
+        const std::uint8_t* colors; ///< nullptr: every character takes `color`
+        std::size_t size;
+    };
+    const Part parts[] = {{headText.data(), headColors.data(), headText.size()},
+                          {text.data(), nullptr, text.size()},
+                          {tailText.data(), tailColors.data(), tailText.size()}};
+    const std::size_t total = headText.size() + text.size() + tailText.size();
     // Equal pieces of about kFillBlock bytes, so no tiny block is left at the end.
-    const std::size_t pieces = (all.size() + kFillBlock - 1) / kFillBlock;
-    std::vector<Block> made(pieces);
-    std::size_t at = 0;
-    for (std::size_t i = 0; i < pieces; ++i) {
-        std::size_t size = all.size() / pieces + (i < all.size() % pieces ? 1 : 0);
-        made[i].text.assign(all, at, size);
-        made[i].colors.assign(colors.begin() + static_cast<std::ptrdiff_t>(at),
-                              colors.begin() + static_cast<std::ptrdiff_t>(at + size));
-        IndexBreaks(made[i]);
-        at += size;
+    std::size_t pieces = (total + kFillBlock - 1) / kFillBlock;
+    const std::size_t had = last - first + 1;
+    if (pieces == 0 && had == blocks_.size()) {
+        pieces = 1; // the empty text keeps one empty block
     }
-    blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(b));
-    blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(b),
-                   std::make_move_iterator(made.begin()), std::make_move_iterator(made.end()));
+    const auto at = [this](std::size_t b) {
+        return blocks_.begin() + static_cast<std::ptrdiff_t>(b);
+    };
+    if (pieces < had) {
+        blocks_.erase(at(first + pieces), at(last + 1));
+    } else if (pieces > had) {
+        blocks_.insert(at(last + 1), pieces - had, Block{});
+    }
+    // The blocks are filled again in place: their memory is reused, and nothing is zeroed only to
+    // be overwritten.
+    std::size_t part = 0;
+    std::size_t offset = 0;
+    for (std::size_t i = 0; i < pieces; ++i) {
+        Block& block = blocks_[first + i];
+        std::size_t need = total / pieces + (i < total % pieces ? 1 : 0);
+        block.text.clear();
+        block.text.reserve(need);
+        block.colors.clear();
+        block.colors.reserve(need);
+        while (need > 0) {
+            const Part& source = parts[part];
+            const std::size_t take = std::min(need, source.size - offset);
+            if (take == 0) {
+                ++part;
+                offset = 0;
+                continue;
+            }
+            block.text.append(source.text + offset, take);
+            if (source.colors != nullptr) {
+                block.colors.insert(block.colors.end(), source.colors + offset,
+                                    source.colors + offset + take);
+            } else {
+                block.colors.insert(block.colors.end(), take, color);
+            }
+            offset += take;
+            need -= take;
+        }
+        IndexBreaks(block);
+    }
     Reindex();
+    if (pieces > 0) {
+        MergeSmall(first);
+    }
+}
+
+void TextStore::Replace(Position pos, Position len, std::string_view text, std::uint8_t color) {
+    pos = std::clamp<Position>(pos, 0, length_);
+    len = std::clamp<Position>(len, 0, length_ - pos);
+    if (len == 0) {
+        Insert(pos, text, color);
+        return;
+    }
+    const Place first = CharPlace(pos);
+    const Place last = CharPlace(pos + len - 1);
+    if (first.block == last.block &&
+        blocks_[first.block].text.size() - static_cast<std::size_t>(len) + text.size() <=
+            kMaxBlock) {
+        // Within one block: an edit as typing makes.
+        Erase(pos, len);
+        Insert(pos, text, color);
+        return;
+    }
+    Rewrite(first.block, first.offset, last.block, last.offset + 1, text, color);
 }
 
 void TextStore::EraseInBlock(std::size_t b, Position offset, Position len) {

@@ -47,6 +47,9 @@ public:
     void Insert(Position pos, std::string_view text, std::uint8_t color);
     /// Removes len characters from pos; the range is clipped to the text.
     void Erase(Position pos, Position len);
+    /// Replaces len characters from pos (clipped) by text in the given colour. A change that
+    /// spans blocks or outgrows its block rewrites the blocks it covers, reusing their memory.
+    void Replace(Position pos, Position len, std::string_view text, std::uint8_t color);
     /// Gives every character of the range the colour.
     void SetColors(Position pos, Position len, std::uint8_t color);
 
@@ -128,7 +131,8 @@ private:
     Position BlockStart(std::size_t block) const { return index_.Prefix(block).chars; }
 
     void InsertIntoBlock(std::size_t b, Position offset, std::string_view text, std::uint8_t color);
-    void SplitInsert(std::size_t b, Position offset, std::string_view text, std::uint8_t color);
+    void Rewrite(std::size_t first, Position from, std::size_t last, Position to,
+                 std::string_view text, std::uint8_t color);
     void EraseInBlock(std::size_t b, Position offset, Position len);
     void MergeSmall(std::size_t b);
     void Reindex();

@@ -120,8 +120,15 @@ void UndoHistory::Record(Replacement edit, const Selection& before, const Select
         step.after = after;
         return;
     }
-    Push(Step{{std::move(edit)}, before, after, coalesce});
+    // Not a braced list: its elements would be copied, texts of megabytes included.
+    Step step{{}, before, after, coalesce};
+    step.edits.push_back(std::move(edit));
+    Push(std::move(step));
     lastCoalesce_ = coalesce;
+}
+
+const Replacement& UndoHistory::LastEdit() const {
+    return depth_ > 0 ? open_.edits.back() : steps_.back().edits.back();
 }
 
 const UndoHistory::Step* UndoHistory::TakeUndo() {

@@ -52,6 +52,8 @@ public:
     /// starts a new one, and so does any edit after a pause of kPauseMs.
     void Record(Replacement edit, const Selection& before, const Selection& after,
                 Coalesce coalesce);
+    /// The edit recorded last (there must be one).
+    const Replacement& LastEdit() const;
     /// Ends merging into the last step (the caret moved, another command ran).
     void BreakCoalescing() { lastCoalesce_ = Coalesce::None; }
 

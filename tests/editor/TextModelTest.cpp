@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
 using namespace zn::editor;
 
 namespace {
@@ -363,4 +366,58 @@ TEST(TextModel, UndoNeverLeavesTheSelectionOutsideTheText) {
     m.Undo();
     EXPECT_EQ(m.Text(), "");
     m.RemoveObserver(&checker);
+}
+
+// Large replacements rewrite blocks and hand their texts to the undo step. Undo and redo bring back
+// bytes, selection and saved state; observers read the edit right even when one of them edits.
+TEST(TextModel, LargeReplacementsUndoAndRedoExactly) {
+    struct EditChecker : TextObserver {
+        TextModel* m;
+        std::string old;
+        bool edit = true;
+        explicit EditChecker(TextModel* model) : m(model), old(model->Text()) {}
+        void TextChanged(const TextChange& ch) override {
+            const std::string removed(ch.removedText),
+                added = m->GetText(ch.position, ch.insertedLength);
+            EXPECT_TRUE(removed == old.substr(ch.position, ch.removedLength));
+            EXPECT_EQ(ch.linesRemoved, std::count(removed.begin(), removed.end(), '\n'));
+            EXPECT_EQ(ch.linesAdded, std::count(added.begin(), added.end(), '\n'));
+            old = m->Text();
+            if (std::exchange(edit, false)) {
+                m->Replace(0, 0, "!");
+            }
+        }
+    };
+    std::string base;
+    for (int i = 0; base.size() < 3 * TextStore::kFillBlock; ++i) {
+        base += "line " + std::to_string(i) + (i % 7 == 0 ? " <b>\r\n" : " text\r\n");
+    }
+    const auto size = static_cast<Position>(base.size());
+    const struct {
+        Position pos, len, anchor, caret;
+        std::string text;
+    } cases[] = {
+        {0, size, size / 2, size / 2, base + base},
+        {100, size - 200, size - 50, size - 60, "short\nlone\rends"},
+        {5000, size - 6000, 10, 10, ""},
+        {7, 0, 7, 30, std::string(40000, 'x')},
+    };
+    for (const auto& c : cases) {
+        TextModel m;
+        m.Load(base);
+        m.SetSelection(c.anchor, c.caret);
+        const Selection before = m.Sel();
+        EditChecker checker(&m);
+        m.AddObserver(&checker);
+        const TextModel::Range range = m.ReplaceTaking(c.pos, c.len, std::string(c.text));
+        m.Undo(); // the observer's edit, recorded after the replacement
+        const std::string after = m.Text();
+        const Selection selAfter = m.Sel();
+        EXPECT_TRUE(after == base.substr(0, range.position) + NormalizeLineEnds(c.text) +
+                                 base.substr(range.position + range.length));
+        m.Undo();
+        EXPECT_TRUE(m.Text() == base && m.Sel() == before && !m.Modified()) << c.pos;
+        m.Redo();
+        EXPECT_TRUE(m.Text() == after && m.Sel() == selAfter && m.Modified()) << c.pos;
+    }
 }

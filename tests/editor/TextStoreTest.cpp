@@ -146,10 +146,13 @@ TEST(TextStore, RandomEditsMatchAPlainString) {
             break;
         }
         case 2: {
+            // Removing, or replacing in one block or across blocks.
             const Position n =
                 std::min<Position>(len - pos, (rng() % 10 == 0) ? rng() % 30000 : rng() % 8);
-            store.Erase(pos, n);
+            const std::string s = RandomText(rng, (rng() % 10 == 0) ? rng() % 12000 : rng() % 3);
+            store.Replace(pos, n, s, 3);
             ref.Erase(pos, n);
+            ref.Insert(pos, s, 3);
             break;
         }
         default: {
