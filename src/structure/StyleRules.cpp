@@ -77,4 +77,15 @@ std::optional<std::size_t> DeleteStyleRule(StyleList& styles, std::size_t index)
     return std::min(index, styles.size() - 1);
 }
 
+bool WritingLosesRules(std::string_view text) {
+    const std::optional<TTextReplacement> block = WriteStyles(text, {}, true);
+    if (!block || block->Length == 0) {
+        return false;
+    }
+    const std::string_view old = text.substr(static_cast<std::size_t>(block->Start),
+                                             static_cast<std::size_t>(block->Length));
+    const auto braces = static_cast<std::size_t>(std::count(old.begin(), old.end(), '{'));
+    return braces > ScanStructure(old).Styles.size();
+}
+
 } // namespace zn::structure

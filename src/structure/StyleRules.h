@@ -31,4 +31,8 @@ std::optional<std::size_t> AddStyleRule(StyleList& styles, TStyleKind kind, std:
 /// the entry to select next: the same place, else the last, else none.
 std::optional<std::size_t> DeleteStyleRule(StyleList& styles, std::size_t index);
 
+/// True when the style block that writing the rules replaces holds more rules than the scan
+/// reads from it (rules outside its HTML comment), which writing would lose.
+bool WritingLosesRules(std::string_view text);
+
 } // namespace zn::structure

@@ -138,3 +138,14 @@ TEST(StyleRules, NameListsShippedWithTheProgram) {
     }
     EXPECT_EQ(NameListFile(TStyleKind::Own), "");
 }
+
+TEST(StyleRules, RulesOutsideTheCommentWouldBeLost) {
+    const std::pair<const char*, bool> pages[] = {
+        {"<STYLE TYPE=text/css>\r\nH1 { color: red }\r\n</STYLE>", true},
+        {"<STYLE TYPE=text/css>\r\n<!--\r\nH1 { color: red }\r\n-->\r\n</STYLE>", false},
+        {"<STYLE TYPE=text/css>P {}<!-- H1 {} --></STYLE>", true},
+        {"<HEAD></HEAD><P>{</P>", false}};
+    for (const auto& [page, lost] : pages) {
+        EXPECT_EQ(WritingLosesRules(page), lost) << page;
+    }
+}

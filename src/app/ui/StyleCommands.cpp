@@ -6,6 +6,7 @@
 #include "editor/THTMLRichEdit.h"
 #include "structure/DocumentStructure.h"
 #include "structure/MapAreas.h"
+#include "structure/StyleRules.h"
 #include "structure/ui/TStylSelForm.h"
 #include "structure/ui/TStyleForm.h"
 #include "structure/ui/TTypStylu.h"
@@ -97,6 +98,14 @@ std::optional<std::string> StyleCommands::EditRule(const std::string& css) {
 void StyleCommands::EditStyles() {
     editor::THTMLRichEdit* edit = main_.ActiveEdit();
     if (edit == nullptr) {
+        return;
+    }
+    // Rules outside the block's HTML comment are not read; writing would lose them.
+    if (structure::WritingLosesRules(edit->Model().Text()) &&
+        main_.HostPrompter().Ask("Blok stylů obsahuje pravidla mimo komentář <!-- -->, která "
+                                 "editor nenačte. Po OK by se ztratila. Pokračovat?",
+                                 base::Buttons::YesNo,
+                                 base::Severity::Warning) != base::Answer::Yes) {
         return;
     }
     main_.Structure = structure::ScanStructure(edit->Model().Text());
