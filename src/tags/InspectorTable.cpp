@@ -259,7 +259,8 @@ std::vector<TPanelRow> BuildPanels() {
                       "Atributy",
                       {},
                       {E("IDEdit", "ID", "ID"), Kb("ClassCombo", "CLASS", "CLASS"),
-                       E("TitleEdit", "TITLE", "TITLE"), E("StyleEdit", "STYLE", "STYLE")}});
+                       E("TitleEdit", "TITLE", "TITLE"), E("StyleEdit", "STYLE", "STYLE"),
+                       Rule("SpeedButton12", K::Button, "...")}});
     panels.push_back(
         {"ChangePanel",
          "Typ textu",

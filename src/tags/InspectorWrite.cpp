@@ -51,6 +51,7 @@ std::vector<TWriterRow> BuildWriters() {
                                  K("ClassCombo", "CLASS"),
                                  E("TitleEdit", "TITLE"),
                                  E("StyleEdit", "STYLE"),
+                                 B("SpeedButton12", W::StyleEditor, "StyleEdit"),
                                  // HeadingPanel
                                  R("Align", "ALIGN", 3, 0),
                                  {"SizeBar", W::HeadingSize},

@@ -31,6 +31,7 @@ enum class WriterKind {
     Fonts,       ///< the font list for `Field`
     Delete,      ///< a button removing the tag and its end tag
     Dimensions,  ///< "Vložit rozměry": the previewed picture's size as WIDTH and HEIGHT
+    StyleEditor, ///< the style editor on the inline style in `Field`
 };
 
 /// Which dialog a browse button opens.

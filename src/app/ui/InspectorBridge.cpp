@@ -222,6 +222,10 @@ void TInspectorBridge::PicturePreviewed(const QImage& picture, bool show) {
     }
 }
 
+std::optional<std::string> TInspectorBridge::EditStyleText(const std::string& css) {
+    return OpenStyleEditor ? OpenStyleEditor(css) : std::nullopt;
+}
+
 void TInspectorBridge::EditMap(const std::string& map, const std::string& area) {
     if (OpenMapEditor) {
         OpenMapEditor(map, area);

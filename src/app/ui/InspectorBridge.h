@@ -48,6 +48,9 @@ public:
     void EditMap(const std::string& map, const std::string& area) override;
     /// Opens the image map editor (set by the map commands).
     std::function<void(const std::string& map, const std::string& area)> OpenMapEditor;
+    std::optional<std::string> EditStyleText(const std::string& css) override;
+    /// Opens the style editor on an inline style (set by the style commands).
+    std::function<std::optional<std::string>(const std::string& css)> OpenStyleEditor;
     std::string ChooseLinkFor(const std::string& current, int browseKind) override;
     void OpenInPictureProgram(const std::string& fileName, bool editor) override;
     base::TColor DocumentBodyColor() override;

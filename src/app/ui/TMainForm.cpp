@@ -17,6 +17,7 @@
 #include "app/ui/PrefCommands.h"
 #include "app/ui/RecentFilesMenu.h"
 #include "app/ui/SearchCommands.h"
+#include "app/ui/StyleCommands.h"
 #include "app/ui/TMDIChild.h"
 #include "app/ui/TSaveForm.h"
 #include "app/ui/ToolCommands.h"
@@ -88,6 +89,7 @@ TMainForm::TMainForm(SettingsStore& store, QWidget* parent)
     (new MapCommands(*this))->Install();
     (new GalleryCommands(*this))->Install();
     (new ParameterCommands(*this))->Install();
+    (new StyleCommands(*this))->Install();
     saveForm_ = new TSaveForm(settings_.SaveInfo, this);
 
     // The clipboard is asked once per change, not at every tick of the timer.

@@ -301,6 +301,18 @@ void TInspectorWriters::ButtonClick(const TWriterRow& row) {
         }
         return;
     }
+    case WriterKind::StyleEditor: {
+        if (host.InspectedEdit() == nullptr || inspector_.WriteGuard) {
+            return;
+        }
+        // The edit's own writer puts the rebuilt rule into the STYLE attribute.
+        if (std::optional<std::string> css = host.EditStyleText(field)) {
+            if (auto* edit = panels.As<QLineEdit>(row.Field)) {
+                edit->setText(FromBytes(*css));
+            }
+        }
+        return;
+    }
     default:
         Write(row, TControlValue{});
         return;

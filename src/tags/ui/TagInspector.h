@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class QStackedWidget;
@@ -70,6 +71,10 @@ public:
     }
     /// The active document's page colour (the font list's background).
     virtual base::TColor DocumentBodyColor() { return 0xFFFFFF; }
+    /// The style editor on an inline style (Windows-1250); the rebuilt text on OK.
+    virtual std::optional<std::string> EditStyleText(const std::string& /*css*/) {
+        return std::nullopt;
+    }
     /// The parent of the inspector's dialogs.
     virtual QWidget* DialogParent() { return nullptr; }
 };
