@@ -134,7 +134,6 @@ void HtmlEditView::MarksSelectionChanged() {
 void HtmlEditView::PaintRangeBackground(QPainter& painter, Position from, Position to,
                                         Position first, Position last, double scrollX,
                                         const QColor& color) {
-    const TextModel& model = Model();
     const Position lastRow = std::min(last, layout_.RowOfPosition(to - 1));
     for (Position row = std::max(first, layout_.RowOfPosition(from)); row <= lastRow; ++row) {
         const Position a = std::max(from, layout_.RowStart(row));
