@@ -362,8 +362,9 @@ void TStyleForm::ConnectPairs() {
     for (const auto& [a, b] : mirrors) {
         QComboBox* one = As<QComboBox>(a);
         QComboBox* other = As<QComboBox>(b);
-        for (auto [from, to] : {std::pair{one, other}, std::pair{other, one}}) {
-            connect(from, &QComboBox::editTextChanged, this, [to](const QString& text) {
+        for (const auto& pair : {std::pair{one, other}, std::pair{other, one}}) {
+            QComboBox* to = pair.second;
+            connect(pair.first, &QComboBox::editTextChanged, this, [to](const QString& text) {
                 if (to->currentText() != text) {
                     to->setEditText(text);
                 }
