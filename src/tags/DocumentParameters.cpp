@@ -274,10 +274,14 @@ void Fill(THTMLRichEdit& edit, const TParameters& values, bool upper) {
     for (std::optional<Tag> tag = NextTag(Scanner(edit.Model().Store()), 0); tag;) {
         edit.Model().SetCaret(tag->start);
         const std::string& n = tag->name;
+        // The walk goes on after the title just written: a title that holds tags itself must
+        // not be read as the next tags of the page (it would be written into again, forever).
+        Position resume = 0;
         if (n == "TITLE") {
             edit.SelectTagPair(tag->start, false);
             if (edit.Model().SelStart() != tag->start) {
                 edit.InsertText(values[Title]);
+                resume = edit.Model().SelEnd();
             }
         } else if (n == "BODY") {
             for (int i = 0; i < 5; ++i) {
@@ -306,7 +310,7 @@ void Fill(THTMLRichEdit& edit, const TParameters& values, bool upper) {
         // The tag may have changed: its end is read again.
         const Scanner scan(edit.Model().Store());
         std::optional<Tag> now = NextTag(scan, tag->start - 1);
-        tag = now ? NextTag(scan, now->End()) : std::nullopt;
+        tag = now ? NextTag(scan, std::max(now->End(), resume)) : std::nullopt;
     }
 }
 
