@@ -96,8 +96,11 @@ void WriteSpecial(const TCssProperty& p, const TStyleControls& c, std::string& c
         return;
     case K::Position:
         if (!c.TextOf("HPosCB").empty() || !c.TextOf("VPosCB").empty()) {
+            // A lone horizontal value would be read back as the vertical one: CSS's own default
+            // for the missing half keeps it where it was put.
+            const std::string vertical = PairText(c, "VPosCB", "VPunitsCB");
             css += " background-position: " + PairText(c, "HPosCB", "HPunitsCB") + " " +
-                   PairText(c, "VPosCB", "VPunitsCB") + ";";
+                   (vertical.empty() ? "center" : vertical) + ";";
         }
         return;
     case K::BorderColor: {
@@ -187,7 +190,8 @@ TCssRead SplitCss(std::string_view css) {
         const std::string name =
             colon == std::string::npos ? "" : base::LowerCaseCZ(Trim(part.substr(0, colon)));
         const std::string value = colon == std::string::npos ? "" : Trim(part.substr(colon + 1));
-        if (name.empty() || value.empty()) {
+        // The halves of background-position are the editor's own names, not properties.
+        if (name.empty() || value.empty() || name == "bkghp" || name == "bkgvp") {
             if (!part.empty()) {
                 read.Unread.push_back(part);
             }

@@ -74,6 +74,12 @@ TEST(CssRule, ValuesUnitsAndPositionHalves) {
     const TStyleControls read = FillControls(SplitCss("background-position: left top").List);
     EXPECT_EQ(read.TextOf("HPosCB"), "left");
     EXPECT_EQ(read.TextOf("VPosCB"), "top");
+    // Only the horizontal half set: it must come back as the horizontal half.
+    TStyleControls left;
+    left.Text["HPosCB"] = "left";
+    const TStyleControls again = FillControls(SplitCss(WriteCss(left)).List);
+    EXPECT_EQ(again.TextOf("HPosCB"), "left");
+    EXPECT_EQ(SplitCss("bkghp: left").Unread, std::vector<std::string>{"bkghp: left"});
 }
 
 TEST(CssRule, FourBorderColoursComeBackToTheirPanels) {
