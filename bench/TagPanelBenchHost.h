@@ -2,7 +2,7 @@
 #pragma once
 
 #include "editor/THTMLRichEdit.h"
-#include "tags/ui/TagInspector.h"
+#include "tags/ui/TagPanel.h"
 
 namespace zn::bench {
 

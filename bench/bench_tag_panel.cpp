@@ -4,7 +4,7 @@
 
 #include "editor/THTMLRichEdit.h"
 #include "structure/DocumentStructure.h"
-#include "tags/InspectorRead.h"
+#include "tags/TagPanelRead.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,7 @@
 #include "TagPanelBenchHost.h"
 
 #include "editor/THTMLRichEdit.h"
-#include "tags/ui/TagInspector.h"
+#include "tags/ui/TagPanel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -6,7 +6,7 @@
 
 #include "editor/THTMLRichEdit.h"
 #include "editor/ui/HtmlEditView.h"
-#include "tags/ui/TagInspector.h"
+#include "tags/ui/TagPanel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

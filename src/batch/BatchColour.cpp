@@ -110,8 +110,8 @@ ColourCounts ListColours(const editor::TextStore& store, bool utf8, bool countOn
 } // namespace
 
 int RunColour(std::span<const std::string> argv) {
-    static const OptionSpec specs[] = {{"--stats", false}};
-    const Args args = ParseArgs(argv, specs);
+    static const OptionRule rules[] = {{"--stats", false}};
+    const Args args = ParseArgs(argv, rules);
     if (args.help) {
         PrintHelp("colour");
         return kExitOk;

@@ -51,7 +51,7 @@ std::string Args::Value(std::string_view name) const {
     return it == values.end() || it->second.empty() ? std::string() : it->second.back();
 }
 
-Args ParseArgs(std::span<const std::string> argv, std::span<const OptionSpec> specs) {
+Args ParseArgs(std::span<const std::string> argv, std::span<const OptionRule> rules) {
     Args args;
     bool options = true;
     for (std::size_t i = 0; i < argv.size(); ++i) {
@@ -70,14 +70,14 @@ Args ParseArgs(std::span<const std::string> argv, std::span<const OptionSpec> sp
             // "--name=value" or "--name value".
             const std::size_t eq = arg.find('=');
             const std::string name = arg.substr(0, eq);
-            const auto spec = std::find_if(specs.begin(), specs.end(),
-                                           [&](const OptionSpec& s) { return s.name == name; });
-            if (spec == specs.end()) {
+            const auto rule = std::find_if(rules.begin(), rules.end(),
+                                           [&](const OptionRule& s) { return s.name == name; });
+            if (rule == rules.end()) {
                 args.error = Format(Tr("neznámá volba %1", "unknown option %1"), {arg});
                 return args;
             }
             std::vector<std::string>& values = args.values[name];
-            if (!spec->value) {
+            if (!rule->value) {
                 values.emplace_back();
             } else if (eq != std::string::npos) {
                 values.push_back(arg.substr(eq + 1));

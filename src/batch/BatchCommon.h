@@ -28,7 +28,7 @@ inline const char* Tr(const char* cs, const char* en) {
 std::string Format(std::string_view pattern, const std::vector<std::string>& args);
 
 /// An option a subcommand knows besides -n, -r and -h; `value` when it takes an argument.
-struct OptionSpec {
+struct OptionRule {
     std::string_view name;
     bool value = false;
 };
@@ -46,7 +46,7 @@ struct Args {
     /// The last value given to an option, or "".
     std::string Value(std::string_view name) const;
 };
-Args ParseArgs(std::span<const std::string> argv, std::span<const OptionSpec> specs);
+Args ParseArgs(std::span<const std::string> argv, std::span<const OptionRule> rules);
 
 /// Which files a folder gives to a subcommand (files named on the command line always count).
 enum class FileKind { Page, Gif, Picture };

@@ -69,12 +69,12 @@ std::vector<std::string> GalleryPictures(const std::vector<std::string>& files,
 } // namespace
 
 int RunGallery(std::span<const std::string> argv) {
-    static const OptionSpec specs[] = {{"--schema", true},
+    static const OptionRule rules[] = {{"--schema", true},
                                        {"--defaults", false},
                                        {"--pattern", true},
                                        {"--page", true},
                                        {"--lower-case", false}};
-    const Args args = ParseArgs(argv, specs);
+    const Args args = ParseArgs(argv, rules);
     if (args.help) {
         PrintHelp("gallery");
         return kExitOk;

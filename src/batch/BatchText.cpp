@@ -166,8 +166,8 @@ std::optional<TextChange> ReplaceInUtf8Page(std::string_view bytes, editor::Open
 } // namespace
 
 int RunRecode(std::span<const std::string> argv) {
-    static const OptionSpec specs[] = {{"--from", true}, {"--to", true}, {"--enc-file", true}};
-    const Args args = ParseArgs(argv, specs);
+    static const OptionRule rules[] = {{"--from", true}, {"--to", true}, {"--enc-file", true}};
+    const Args args = ParseArgs(argv, rules);
     if (args.help) {
         PrintHelp("recode");
         return kExitOk;
@@ -213,9 +213,9 @@ int RunRecode(std::span<const std::string> argv) {
 }
 
 int RunReplace(std::span<const std::string> argv) {
-    static const OptionSpec specs[] = {
+    static const OptionRule rules[] = {
         {"--find", true}, {"--with", true}, {"--case", false}, {"--diacritics", false}};
-    const Args args = ParseArgs(argv, specs);
+    const Args args = ParseArgs(argv, rules);
     if (args.help) {
         PrintHelp("replace");
         return kExitOk;
@@ -271,8 +271,8 @@ int RunReplace(std::span<const std::string> argv) {
 }
 
 int RunAutoInsert(std::span<const std::string> argv) {
-    static const OptionSpec specs[] = {{"--defs", true}};
-    const Args args = ParseArgs(argv, specs);
+    static const OptionRule rules[] = {{"--defs", true}};
+    const Args args = ParseArgs(argv, rules);
     if (args.help) {
         PrintHelp("autoinsert");
         return kExitOk;

@@ -3,7 +3,7 @@
 
 #include "base/TextCase.h"
 #include "editor/TREhook.h"
-#include "tags/InspectorWrite.h"
+#include "tags/TagPanelWrite.h"
 
 #include <algorithm>
 #include <optional>

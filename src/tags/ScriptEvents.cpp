@@ -2,7 +2,7 @@
 #include "tags/ScriptEvents.h"
 
 #include "base/TextCase.h"
-#include "tags/InspectorWrite.h"
+#include "tags/TagPanelWrite.h"
 
 namespace zn::tags {
 namespace {

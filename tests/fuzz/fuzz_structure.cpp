@@ -1,7 +1,7 @@
 // Fuzzes the document scanner, its map and style writers and the Tag Inspector's reader with
 // arbitrary page text: nothing may crash, and a written map must scan again.
 #include "structure/DocumentStructure.h"
-#include "tags/InspectorRead.h"
+#include "tags/TagPanelRead.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -5,15 +5,15 @@
 #include "app/GallerySchemas.h"
 #include "app/SettingsKeys.h"
 #include "app/ui/FormStores.h"
-#include "app/ui/InspectorBridge.h"
 #include "app/ui/TMainForm.h"
+#include "app/ui/TagPanelBridge.h"
 #include "base/Links.h"
 #include "base/ui/LinkDialogs.h"
 #include "editor/THTMLRichEdit.h"
 #include "structure/ui/GalleryProgress.h"
 #include "structure/ui/TPicGalleryForm.h"
-#include "tags/ui/InspectorWriters.h"
 #include "tags/ui/TColorForm.h"
+#include "tags/ui/TagPanelWriters.h"
 
 #include <QAction>
 #include <QFileDialog>

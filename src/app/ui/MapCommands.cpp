@@ -3,9 +3,9 @@
 
 #include "app/ui/FormState.h"
 #include "app/ui/FormStores.h"
-#include "app/ui/InspectorBridge.h"
 #include "app/ui/TMDIChild.h"
 #include "app/ui/TMainForm.h"
+#include "app/ui/TagPanelBridge.h"
 #include "base/Cp1250.h"
 #include "base/ui/LinkDialogs.h"
 #include "editor/THTMLRichEdit.h"

@@ -2,15 +2,15 @@
 #include "app/ui/ParameterCommands.h"
 
 #include "app/ui/FormStores.h"
-#include "app/ui/InspectorBridge.h"
 #include "app/ui/PPrevForm.h"
 #include "app/ui/TMainForm.h"
+#include "app/ui/TagPanelBridge.h"
 #include "base/Links.h"
 #include "base/ui/LinkDialogs.h"
 #include "tags/ScriptEvents.h"
-#include "tags/ui/InspectorWriters.h"
 #include "tags/ui/TColorForm.h"
 #include "tags/ui/TInfoForm.h"
+#include "tags/ui/TagPanelWriters.h"
 #include "tags/ui/Tjsform.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 // The style editor's command and the wiring of its three windows to the main window.
 #include "app/ui/StyleCommands.h"
 
-#include "app/ui/InspectorBridge.h"
 #include "app/ui/TMainForm.h"
+#include "app/ui/TagPanelBridge.h"
 #include "editor/THTMLRichEdit.h"
 #include "structure/DocumentStructure.h"
 #include "structure/MapAreas.h"
@@ -10,10 +10,10 @@
 #include "structure/ui/TStylSelForm.h"
 #include "structure/ui/TStyleForm.h"
 #include "structure/ui/TTypStylu.h"
-#include "tags/ui/InspectorPanels.h"
-#include "tags/ui/InspectorWriters.h"
 #include "tags/ui/TColorForm.h"
 #include "tags/ui/TFontForm.h"
+#include "tags/ui/TagPanelPanels.h"
+#include "tags/ui/TagPanelWriters.h"
 
 #include <QAction>
 #include <QMenu>

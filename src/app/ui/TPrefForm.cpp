@@ -4,11 +4,11 @@
 #include "app/ui/EncodingCommands.h"
 #include "app/ui/FileTabBar.h"
 #include "app/ui/FormStores.h"
-#include "app/ui/InspectorBridge.h"
 #include "app/ui/PluginListDialog.h"
 #include "app/ui/SettingsConvert.h"
 #include "app/ui/TMDIChild.h"
 #include "app/ui/TMainForm.h"
+#include "app/ui/TagPanelBridge.h"
 #include "base/ui/LinkDialogs.h"
 #include "base/ui/TAddUrl.h"
 

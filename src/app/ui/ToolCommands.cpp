@@ -2,13 +2,13 @@
 #include "app/ui/ToolCommands.h"
 
 #include "app/ui/FormState.h"
-#include "app/ui/InspectorBridge.h"
 #include "app/ui/TMainForm.h"
+#include "app/ui/TagPanelBridge.h"
 #include "tags/ui/FocusedField.h"
-#include "tags/ui/InspectorWriters.h"
 #include "tags/ui/TColorForm.h"
 #include "tags/ui/TDuhaForm.h"
 #include "tags/ui/TNumChng.h"
+#include "tags/ui/TagPanelWriters.h"
 
 #include <QAction>
 #include <QLineEdit>

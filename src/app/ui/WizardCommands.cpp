@@ -1,10 +1,10 @@
 // The table wizard, the batch picture insertion and the frameset wizard as main-window commands.
 #include "app/ui/WizardCommands.h"
 
-#include "app/ui/InspectorBridge.h"
 #include "app/ui/PPrevForm.h"
 #include "app/ui/TMDIChild.h"
 #include "app/ui/TMainForm.h"
+#include "app/ui/TagPanelBridge.h"
 #include "base/Cp1250.h"
 #include "base/Links.h"
 #include "base/ui/LinkDialogs.h"

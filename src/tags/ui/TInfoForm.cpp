@@ -4,7 +4,7 @@
 
 #include "base/HtmlColor.h"
 #include "tags/ui/DialogButtons.h"
-#include "tags/ui/InspectorPanels.h"
+#include "tags/ui/TagPanelPanels.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -2,7 +2,7 @@
 #include "tags/ui/Tjsform.h"
 
 #include "tags/ui/DialogButtons.h"
-#include "tags/ui/InspectorPanels.h"
+#include "tags/ui/TagPanelPanels.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

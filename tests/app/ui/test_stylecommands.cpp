@@ -1,10 +1,10 @@
 // The style editor in a running main window: a rule of the style block edited on two pages and
 // written back as one undoable change; the Tag Inspector's STYLE button on an inline style.
-#include "app/ui/InspectorBridge.h"
 #include "app/ui/StyleCommands.h"
+#include "app/ui/TagPanelBridge.h"
 #include "structure/ui/TStylSelForm.h"
 #include "structure/ui/TStyleForm.h"
-#include "tags/ui/InspectorPanels.h"
+#include "tags/ui/TagPanelPanels.h"
 
 #include <QAction>
 #include <QCheckBox>

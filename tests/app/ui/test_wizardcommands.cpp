@@ -1,6 +1,6 @@
 // The table wizard, the batch picture insertion and the frameset wizard in a running main
 // window: what reaches the document, undo, the questions and what is remembered.
-#include "app/ui/InspectorBridge.h"
+#include "app/ui/TagPanelBridge.h"
 #include "app/ui/WizardCommands.h"
 #include "base/Cp1250.h"
 #include "structure/GifWriter.h"

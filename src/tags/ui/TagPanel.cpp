@@ -1,9 +1,9 @@
 // ReadCurrentTag and the previews of the Tag Inspector.
-#include "tags/ui/TagInspector.h"
+#include "tags/ui/TagPanel.h"
 
 #include "base/Cp1250.h"
 #include "base/Links.h"
-#include "tags/ui/InspectorWriters.h"
+#include "tags/ui/TagPanelWriters.h"
 
 #include <QAudioOutput>
 #include <QButtonGroup>

@@ -2,7 +2,7 @@
 // their controls from a read of the current tag.
 #pragma once
 
-#include "tags/InspectorRead.h"
+#include "tags/TagPanelRead.h"
 
 #include <QComboBox>
 #include <QLabel>

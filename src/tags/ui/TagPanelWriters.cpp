@@ -1,10 +1,10 @@
 // Connecting the inspector's controls to the writers of the core.
-#include "tags/ui/InspectorWriters.h"
+#include "tags/ui/TagPanelWriters.h"
 
 #include "base/HtmlColor.h"
 #include "tags/ui/TColorForm.h"
 #include "tags/ui/TFontForm.h"
-#include "tags/ui/TagInspector.h"
+#include "tags/ui/TagPanel.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,5 +1,5 @@
 // Connects the Tag Inspector to the active document, the scanner and the picture viewer.
-#include "app/ui/InspectorBridge.h"
+#include "app/ui/TagPanelBridge.h"
 
 #include "app/ui/FormState.h"
 #include "app/ui/PPrevForm.h"

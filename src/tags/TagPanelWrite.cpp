@@ -1,5 +1,5 @@
 // The Tag Inspector's writers' table and the common writers.
-#include "tags/InspectorWrite.h"
+#include "tags/TagPanelWrite.h"
 
 #include "base/HtmlColor.h"
 #include "base/TextCase.h"

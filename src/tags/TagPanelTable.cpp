@@ -1,5 +1,5 @@
 // The Tag Inspector's panel table: panels, their tags and their controls.
-#include "tags/InspectorTable.h"
+#include "tags/TagPanelTable.h"
 
 namespace zn::tags {
 namespace {

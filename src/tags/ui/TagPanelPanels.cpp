@@ -1,5 +1,5 @@
 // Building the inspector's sub-panels from the panel table and filling them.
-#include "tags/ui/InspectorPanels.h"
+#include "tags/ui/TagPanelPanels.h"
 
 #include "base/Cp1250.h"
 #include "editor/ui/TComboBox98.h"

@@ -1,6 +1,6 @@
 // The Tag Inspector's writers: each kind of control on sample tags, the write guard, reading
 // back what every control wrote, and one undo step per word typed into a field.
-#include "tags/InspectorWrite.h"
+#include "tags/TagPanelWrite.h"
 
 #include "base/HtmlColor.h"
 

@@ -2,7 +2,7 @@
 // results to the inspector as plain data.
 #pragma once
 
-#include "tags/ui/TagInspector.h"
+#include "tags/ui/TagPanel.h"
 
 #include <QObject>
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "editor/THTMLRichEdit.h"
-#include "tags/InspectorRead.h"
+#include "tags/TagPanelRead.h"
 
 #include <optional>
 #include <string>

@@ -3,7 +3,7 @@
 // dropped colours, and the panel buttons act.
 #pragma once
 
-#include "tags/InspectorWrite.h"
+#include "tags/TagPanelWrite.h"
 
 #include <QObject>
 #include <QPoint>

@@ -1,6 +1,6 @@
 // The Tag Inspector's reading: the panel for each tag and the value each control receives
 // (the table of tags is tests/data/tags/inspector-rows.txt).
-#include "tags/InspectorRead.h"
+#include "tags/TagPanelRead.h"
 
 #include "base/HtmlColor.h"
 

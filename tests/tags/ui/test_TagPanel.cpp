@@ -1,10 +1,10 @@
 // The Tag Inspector on a text control: the focus rule, the automatic dimensions of a picture,
 // the link rule and the panels it shows; typing into its fields and dropping colours.
-#include "tags/ui/TagInspector.h"
+#include "tags/ui/TagPanel.h"
 
 #include "editor/THTMLRichEdit.h"
-#include "tags/ui/InspectorWriters.h"
 #include "tags/ui/TColorForm.h"
+#include "tags/ui/TagPanelWriters.h"
 
 #include <QAccessible>
 #include <QButtonGroup>
@@ -247,4 +247,4 @@ private slots:
 };
 
 QTEST_MAIN(TestTagInspector)
-#include "test_TagInspector.moc"
+#include "test_TagPanel.moc"

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "base/Color.h"
-#include "tags/InspectorTable.h"
+#include "tags/TagPanelTable.h"
 
 #include <string>
 #include <string_view>

@@ -4,8 +4,8 @@
 
 #include "base/Color.h"
 #include "editor/THTMLRichEdit.h"
-#include "tags/InspectorRead.h"
-#include "tags/ui/InspectorPanels.h"
+#include "tags/TagPanelRead.h"
+#include "tags/ui/TagPanelPanels.h"
 
 #include <QImage>
 #include <QObject>

@@ -1,10 +1,10 @@
 // The Tag Inspector's reader: dispatch on the tag name and the field readers of its panel.
-#include "tags/InspectorRead.h"
+#include "tags/TagPanelRead.h"
 
 #include "base/HtmlColor.h"
 #include "base/TextCase.h"
 #include "editor/TagParser.h"
-#include "tags/InspectorWrite.h"
+#include "tags/TagPanelWrite.h"
 
 #include <algorithm>
 
